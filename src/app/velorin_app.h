@@ -1,0 +1,42 @@
+// The application object: start-up, and the dispatch of every menu and accelerator command.
+#pragma once
+#include <memory>
+
+#include "app/main_frame.h"
+#include "app/velorin_doc.h"
+#include "app/velorin_view.h"
+#include "platform/application.h"
+
+namespace vl {
+
+class CVelorinApp : public Application {
+ public:
+  CVelorinApp();
+  ~CVelorinApp() override;
+
+  bool InitInstance() override;
+  bool OnCommand(int id) override;
+  Window* MainView() override { return view_.get(); }
+  std::u16string Caption() const override;
+  std::vector<int> CheckedCommands() const override;
+  int Level() const override;
+  bool Exited() const override { return exited_; }
+  const MenuTemplate& Menu() const override;
+  const AccelTableTemplate& Accelerators() const override;
+
+  void OnAppAbout();
+  CMainFrame* Frame() { return frame_.get(); }
+  CVelorinDoc* Doc() { return doc_.get(); }
+  CVelorinView* View() { return view_.get(); }
+
+ private:
+  std::unique_ptr<CVelorinDoc> doc_;
+  std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<CVelorinView> view_;
+  bool exited_ = false;
+};
+
+// Registers the templates and the factories of every dialog the program has.
+void RegisterAllDialogs();
+
+}  // namespace vl

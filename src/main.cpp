@@ -1,0 +1,108 @@
+// Picks the host from the command line and runs the application.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "app/velorin_app.h"
+#include "platform/script/script_host.h"
+#include "platform/text.h"
+
+#ifdef VELORIN_HAVE_QT
+#include "platform/qt/qt_main.h"
+#endif
+
+namespace {
+
+const char kUsage[] =
+    "Usage: velorin [FILE]\n"
+    "       velorin --script FILE [--scale 2]\n"
+    "\n"
+    "  (no arguments)   start the program in a window\n"
+    "  FILE             start the program with FILE as its document\n"
+    "  --script FILE    run a script of window actions without a display ('-' reads\n"
+    "                   standard input); see the README for the script lines\n"
+    "  --scale 2        draw 'render x.png' at twice the resolution\n"
+    "  --help           show this text\n";
+
+int RunScript(const std::string& file, int scale, int argc, char** argv) {
+  std::string text;
+  if (file == "-") {
+    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+      std::fprintf(stderr, "velorin: cannot read script '%s': %s\n", file.c_str(),
+                   std::strerror(errno));
+      return 2;
+    }
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    text = ss.str();
+  }
+  if (!vl::Utf8Valid(text)) {
+    std::fprintf(stderr, "velorin: script '%s' is not valid UTF-8 text\n", file.c_str());
+    return 2;
+  }
+  vl::ScriptHost host;
+  vl::Host::SetCurrent(&host);
+  host.SetPngScale(scale);
+#ifdef VELORIN_HAVE_QT
+  host.SetPngRenderer(vl::qt::MakePngRenderer(argc, argv));
+#else
+  (void)argc;
+  (void)argv;
+#endif
+  vl::CVelorinApp app;
+  std::string err;
+  int rc = host.Run(app, vl::LinesOf(std::move(text)), err);
+  if (!err.empty()) std::fprintf(stderr, "%s\n", err.c_str());
+  vl::Host::SetCurrent(nullptr);
+  return rc;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string script;
+  std::string document;
+  int scale = 1;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--help" || a == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (a == "--script") {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "velorin: --script needs a file name (or - for standard input)\n");
+        return 2;
+      }
+      script = argv[++i];
+    } else if (a == "--scale") {
+      if (i + 1 >= argc || (std::string(argv[i + 1]) != "1" && std::string(argv[i + 1]) != "2")) {
+        std::fprintf(stderr, "velorin: --scale takes 1 or 2\n");
+        return 2;
+      }
+      scale = std::stoi(argv[++i]);
+    } else if (a.size() > 1 && a[0] == '-') {
+      std::fprintf(stderr, "velorin: unknown option '%s' (see velorin --help)\n", a.c_str());
+      return 2;
+    } else if (document.empty()) {
+      document = a;
+    } else {
+      std::fprintf(stderr, "velorin: more than one file named (see velorin --help)\n");
+      return 2;
+    }
+  }
+  if (!script.empty()) return RunScript(script, scale, argc, argv);
+#ifdef VELORIN_HAVE_QT
+  return vl::qt::RunGui(argc, argv, document);
+#else
+  std::fprintf(stderr,
+               "velorin: this build has no windowing support; use velorin --script FILE\n");
+  return 1;
+#endif
+}

@@ -1,0 +1,7 @@
+#include "topics/counting/smjyun.h"
+
+namespace vl {
+
+CSmJyun::CSmJyun(Window* parent) : TopicDialog(109, parent) {}
+
+}  // namespace vl

@@ -1,0 +1,7 @@
+#include "topics/distribution/bindist.h"
+
+namespace vl {
+
+CBindist::CBindist(Window* parent) : TopicDialog(116, parent) {}
+
+}  // namespace vl
