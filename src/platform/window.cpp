@@ -176,6 +176,13 @@ void Dialog::SetDlgItemText(int id, std::u16string_view text) {
   }
 }
 
+void Dialog::LimitText(int id, int max) {
+  int i = IndexOf(id);
+  if (i < 0) return;
+  controls_[i].maxLength = max < 0 ? 0 : max;
+  Changed(i);
+}
+
 void Dialog::GotoDlgCtrl(int id) {
   if (IndexOf(id) < 0) return;
   focus_ = id;

@@ -176,6 +176,9 @@ class Dialog : public Window {
     return out.size();
   }
   void SetDlgItemText(int id, std::u16string_view text);
+  // Limits what can be typed into an edit box to max characters (0: no limit), so that the
+  // box never holds more than its handler reads.
+  void LimitText(int id, int max);
   void GotoDlgCtrl(int id);
   int Focus() const { return focus_; }
   void CheckDlgButton(int id, bool check);
