@@ -2,6 +2,7 @@
 // Everything below the application talks to the host only through this interface.
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,6 +60,11 @@ class Host {
   virtual std::unique_ptr<Dc> CreateMeasureDc(Window& w) = 0;
   // Dialog base units (average width and height of the dialog font) for a template's font.
   virtual void DialogBaseUnits(std::u16string_view face, int point, int& baseX, int& baseY) = 0;
+
+  // Asks the user for a file to open; nothing when the user cancels.
+  virtual std::optional<std::string> AskOpenFileName() = 0;
+  // Prints what the window draws (its paint on the printer), or shows a print preview.
+  virtual void PrintWindow(Window& w, bool preview) = 0;
 
   virtual GuideNotifier& Guide() = 0;
   virtual HelpViewer& Help() = 0;

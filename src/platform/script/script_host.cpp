@@ -306,6 +306,13 @@ void ScriptHost::DialogBaseUnits(std::u16string_view, int, int& baseX, int& base
   baseY = 16;
 }
 
+void ScriptHost::PrintWindow(Window& w, bool) {
+  // The page is still drawn, as it would be for the printer.
+  RecordingDc dc;
+  w.Paint(dc);
+  ++prints_;
+}
+
 bool ScriptHost::Post(std::u16string_view title, unsigned message, long wparam, long lparam) {
   if (!windows_.count(std::u16string(title))) return false;
   posted_.push_back({message, wparam, lparam});

@@ -69,6 +69,10 @@ class ScriptHost : public Host, private GuideNotifier, private HelpViewer, priva
                  unsigned type) override;
   std::unique_ptr<Dc> CreateMeasureDc(Window& w) override;
   void DialogBaseUnits(std::u16string_view face, int point, int& baseX, int& baseY) override;
+  // Scripts have no one to ask: Open is cancelled, and printing is recorded, not done.
+  std::optional<std::string> AskOpenFileName() override { return std::nullopt; }
+  void PrintWindow(Window& w, bool preview) override;
+  int PrintCount() const { return prints_; }
   GuideNotifier& Guide() override { return *this; }
   HelpViewer& Help() override { return *this; }
   RecentFiles& Recent() override { return *this; }
@@ -113,6 +117,7 @@ class ScriptHost : public Host, private GuideNotifier, private HelpViewer, priva
   Json endState_;
   PngRenderer png_;
   int pngScale_ = 1;
+  int prints_ = 0;
 };
 
 // A line source over a whole text (lines split at '\n').
