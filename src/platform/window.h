@@ -63,6 +63,8 @@ class Window {
   // The host paints: the whole page is drawn from the members every time.
   void Paint(Dc& dc);
   int PaintCount() const { return paints_; }
+  // Draws the page onto another surface (a printer, an image) without counting a paint.
+  void DrawTo(Dc& dc) { DoPaint(dc); }
 
   // Window timers: id -> period in ms. Setting a running id replaces it.
   bool SetTimer(int id, int ms);

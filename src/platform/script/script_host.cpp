@@ -309,7 +309,7 @@ void ScriptHost::DialogBaseUnits(std::u16string_view, int, int& baseX, int& base
 void ScriptHost::PrintWindow(Window& w, bool) {
   // The page is still drawn, as it would be for the printer.
   RecordingDc dc;
-  w.Paint(dc);
+  w.DrawTo(dc);
   ++prints_;
 }
 
