@@ -2,7 +2,6 @@
 
 namespace vl {
 
-int16_t g_nLevel = 0;
 int32_t g_bPuzzle = 0;
 int16_t g_nViewState = 0;
 Point g_ptTile[16] = {};

@@ -3,11 +3,9 @@
 #include <cstdint>
 
 #include "platform/geometry.h"
+#include "topics/level.h"
 
 namespace vl {
-
-// 0 = junior high, 1 = high school. Written only by the two level commands.
-extern int16_t g_nLevel;
 
 // Main view: 0 = number-class diagram, 1 = 15-puzzle.
 extern int32_t g_bPuzzle;

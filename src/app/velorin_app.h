@@ -1,6 +1,7 @@
 // The application object: start-up, and the dispatch of every menu and accelerator command.
 #pragma once
 #include <memory>
+#include <string>
 
 #include "app/main_frame.h"
 #include "app/velorin_doc.h"
@@ -25,6 +26,8 @@ class CVelorinApp : public Application {
   const AccelTableTemplate& Accelerators() const override;
 
   void OnAppAbout();
+  // The file named on the command line, opened as the document at start-up.
+  void SetStartupDocument(std::string path) { startupDocument_ = std::move(path); }
   CMainFrame* Frame() { return frame_.get(); }
   CVelorinDoc* Doc() { return doc_.get(); }
   CVelorinView* View() { return view_.get(); }
@@ -34,6 +37,7 @@ class CVelorinApp : public Application {
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<CVelorinView> view_;
   bool exited_ = false;
+  std::string startupDocument_;
 };
 
 // Registers the templates and the factories of every dialog the program has.

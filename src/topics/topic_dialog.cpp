@@ -1,8 +1,11 @@
 #include "topics/topic_dialog.h"
 
 #include "drill/drill.h"
+#include "topics/level.h"
 
 namespace vl {
+
+int16_t g_nLevel = 0;
 
 void TopicDialog::UnitsFromFont() {
   TextMetrics tm = GetTextMetrics();
