@@ -2,6 +2,7 @@
 // the drill button's work.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "notation/page_members.h"
 #include "platform/window.h"
@@ -11,6 +12,10 @@ namespace vl {
 class TopicDialog : public Dialog, public PageMembers {
  public:
   explicit TopicDialog(int templateId, Window* parent = nullptr) : Dialog(templateId, parent) {}
+
+  // What is wrong with the stored values, or empty when they hold the topic's invariants
+  // (checked by the long-running tests after every action).
+  virtual std::string InvariantViolation() const { return {}; }
 
  protected:
   // Units from the window's font: average character width; text height plus external leading.
