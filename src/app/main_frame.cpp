@@ -1,6 +1,9 @@
 #include "app/main_frame.h"
 
 #include "app/globals.h"
+#include "app/glossary.h"
+#include "app/velorin_app.h"
+#include "platform/host.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 
@@ -19,6 +22,15 @@ void CMainFrame::CheckMenuItem(int id, bool check) {
     checked_.erase(id);
 }
 
+void CMainFrame::OnPuzzle() {
+  if (CVelorinView* view = app_.View()) view->StartPuzzle();
+}
+
+void CMainFrame::OnGlossary() {
+  Host::Current().Help().Open(GlossaryPath(ProgramPath()), kHelpContents);
+}
+
+// The level commands change the check marks and the level only; nothing is repainted.
 void CMainFrame::OnLevelJunior() {
   CheckMenuItem(res::kCmdLevelJunior, true);
   CheckMenuItem(res::kCmdLevelSenior, false);
@@ -33,6 +45,8 @@ void CMainFrame::OnLevelSenior() {
 
 bool CMainFrame::OnCommand(int id) {
   switch (id) {
+    case res::kCmdPuzzle: OnPuzzle(); return true;
+    case res::kCmdGlossary: OnGlossary(); return true;
     case res::kCmdLevelJunior: OnLevelJunior(); return true;
     case res::kCmdLevelSenior: OnLevelSenior(); return true;
     default: return false;

@@ -1,9 +1,6 @@
-// The main window: caption, menu check marks, and the puzzle, glossary and level commands.
+// The main window: menu check marks, and the puzzle, glossary and level commands.
 #pragma once
 #include <set>
-#include <string>
-
-#include "platform/text.h"
 
 namespace vl {
 
@@ -15,14 +12,14 @@ class CMainFrame {
 
   // Handles the frame's own commands; false for anything else.
   bool OnCommand(int id);
+  void OnPuzzle();
+  void OnGlossary();
   void OnLevelJunior();
   void OnLevelSenior();
 
   bool IsChecked(int id) const { return checked_.count(id) > 0; }
   const std::set<int>& Checked() const { return checked_; }
   void CheckMenuItem(int id, bool check);
-
-  Text<64> m_szText;
 
  private:
   CVelorinApp& app_;

@@ -1,24 +1,26 @@
-// The client area of the main window.
+// The client area of the main window: the number-class diagram, or the 15-puzzle once the
+// puzzle command has been chosen.
 #pragma once
-#include "platform/text.h"
+#include "notation/page_members.h"
 #include "platform/window.h"
 
 namespace vl {
 
-class CVelorinView : public Window {
+class CVelorinView : public Window, public PageMembers {
  public:
   CVelorinView();
   virtual void OnDraw(Dc& dc);
 
-  // Page members.
-  double m_dPi = 3.1415926535;
-  int16_t m_nUnitX = 0;
-  int16_t m_nUnitY = 0;
-  Text<64> m_szText;
+  // Deals a fresh puzzle (counter at 0) and shows the puzzle face.
+  void StartPuzzle();
 
  protected:
   void DoPaint(Dc& dc) override { OnDraw(dc); }
   void OnLButtonDown(Point p) override;
+
+ private:
+  void DrawDiagram(Dc& dc);
+  void DrawPuzzle(Dc& dc);
 };
 
 }  // namespace vl
