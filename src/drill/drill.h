@@ -2,19 +2,24 @@
 #pragma once
 #include <cstdint>
 
-#include "notation/page_members.h"
+#include "drill/drill_pages.h"
 #include "platform/window.h"
 
 namespace vl {
 
-class CDrill : public Dialog, public PageMembers {
+class CDrill : public Dialog, public DrillPage {
  public:
   // topic: the drill code; subMode: the variant some codes take.
   CDrill(Window* parent, int16_t topic, int16_t subMode = 0);
 
-  int16_t m_nTopic;
-  int16_t m_nSubMode;
-  int16_t m_bShowAnswer = 0;
+ protected:
+  bool OnInitDialog() override;
+  void OnPaint(Dc& dc) override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void OnAnswer();
+  static const MessageEntry<CDrill> kMessages[];
 };
 
 }  // namespace vl
