@@ -15,9 +15,9 @@ constexpr ControlTemplate kControls[] = {
     {-1, kStatic, u"ｕ＝（ｘ－５５）／ｃ", 159, 48, 80, 8, kStyleNone},  // static
     {-1, kStatic, u"平均 m ", 160, 60, 25, 8, kStyleNone},  // static
     {-1, kStatic, u"標準偏差 s", 159, 72, 40, 8, kStyleNone},  // static
-    {113, kEdit, u"", 250, 4, 20, 13, kStyleNone},  // edit (border, auto-scroll, tab stop)
+    {113, kEdit, u"", 250, 4, 20, 13, kStyleNone, 5},  // edit (border, auto-scroll, tab stop)
     {114, kButton, u"入力", 250, 19, 21, 14, kStyleNone},  // push button
-    {115, kEdit, u"", 161, 106, 20, 13, kStyleNone},  // edit
+    {115, kEdit, u"", 161, 106, 20, 13, kStyleNone, 5},  // edit
     {116, kButton, u"偏差値", 159, 120, 27, 14, kStyleNone},  // push button
     {-1, kStatic, u"点の偏差値は", 185, 109, 50, 8, kStyleNone},  // static
     {147, kButton, u"グラフ", 195, 137, 33, 14, kStyleNone},  // push button

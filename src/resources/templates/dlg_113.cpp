@@ -12,7 +12,7 @@ constexpr ControlTemplate kControls[] = {
     {144, kButton, u"並べ替え", 56, 128, 50, 14, kStyleNone},  // push button
     {-1, kStatic, u"下図は５０人分の点数です。", 7, 3, 113, 8, kStyleNone},  // static
     {-1, kStatic, u"点数の変更⇒点数をクリック⇒", 20, 10, 115, 8, kStyleNone},  // static
-    {145, kEdit, u"", 140, 5, 25, 13, kStyleNone},  // edit, border, auto horizontal scroll
+    {145, kEdit, u"", 140, 5, 25, 13, kStyleNone, 3},  // edit, border, auto horizontal scroll
     {114, kButton, u"変更", 170, 5, 30, 14, kStyleNone},  // push button
 };
 }  // namespace
