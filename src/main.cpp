@@ -99,7 +99,9 @@ int main(int argc, char** argv) {
   }
   if (!script.empty()) return RunScript(script, scale, argc, argv);
 #ifdef VELORIN_HAVE_QT
-  return vl::qt::RunGui(argc, argv, document);
+  vl::CVelorinApp app;
+  if (!document.empty()) app.SetStartupDocument(document);
+  return vl::qt::RunGui(argc, argv, app, document);
 #else
   std::fprintf(stderr,
                "velorin: this build has no windowing support; use velorin --script FILE\n");

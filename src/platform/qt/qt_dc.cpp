@@ -1,0 +1,288 @@
+#include "platform/qt/qt_dc.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <cstdio>
+#include <variant>
+
+#include "platform/arc_geometry.h"
+
+namespace vl::qt {
+
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+QString ToQString(std::u16string_view s) {
+  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+FontFamilies LookUpFamilies() {
+  const QStringList all = QFontDatabase::families();
+  FontFamilies f{"IPAGothic", "IPAPGothic", "IPAMincho"};
+  const bool gothic = all.contains(f.gothic), pgothic = all.contains(f.pgothic),
+             mincho = all.contains(f.mincho);
+  if (gothic && pgothic && mincho) return f;
+  // Any font that writes Japanese, a gothic (sans) one first.
+  const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
+  QString fallback;
+  for (const QString& fam : japanese) {
+    if (fam.contains("Gothic", Qt::CaseInsensitive) || fam.contains("Sans", Qt::CaseInsensitive)) {
+      fallback = fam;
+      break;
+    }
+  }
+  if (fallback.isEmpty() && !japanese.isEmpty()) fallback = japanese.front();
+  if (fallback.isEmpty()) fallback = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  if (!gothic) f.gothic = fallback;
+  if (!pgothic) f.pgothic = gothic ? f.gothic : fallback;
+  if (!mincho) f.mincho = fallback;
+  std::fprintf(stderr,
+               "velorin: warning: the IPA fonts (IPAGothic, IPAPGothic, IPAMincho) are not "
+               "all installed; drawing with '%s' instead, so text may not line up\n",
+               fallback.toUtf8().constData());
+  return f;
+}
+
+QPen ToQPen(const Pen& pen) {
+  if (pen.style == PenStyle::kNull) return QPen(Qt::NoPen);
+  const int w = std::max(1, pen.width);
+  QPen q(ToQColor(pen.color), w);
+  if (w > 1) {
+    q.setCapStyle(Qt::RoundCap);
+    q.setJoinStyle(Qt::RoundJoin);
+  } else {
+    q.setCapStyle(Qt::FlatCap);
+    q.setJoinStyle(Qt::MiterJoin);
+    // Only thin pens are dotted; a wide dotted pen draws solid, as the platform's does.
+    if (pen.style == PenStyle::kDot) q.setDashPattern({1.0, 1.0});
+  }
+  return q;
+}
+
+QBrush ToQBrush(const Brush& b) {
+  switch (b.style) {
+    case BrushStyle::kSolid: return QBrush(ToQColor(b.color));
+    case BrushStyle::kHollow: return QBrush(Qt::NoBrush);
+    case BrushStyle::kBDiagonal: return QBrush(ToQColor(b.color), Qt::BDiagPattern);
+  }
+  return QBrush(Qt::NoBrush);
+}
+
+// Outlines run through pixel centres, so that a one-pixel pen covers exactly the pixels of the
+// rectangle's first and last rows and columns, at any device pixel ratio.
+QRectF OutlineRect(const Rect& r) {
+  return QRectF(r.left + 0.5, r.top + 0.5, r.Width() - 1, r.Height() - 1);
+}
+QPointF Centre(Point p) { return QPointF(p.x + 0.5, p.y + 0.5); }
+
+// A rectangle or ellipse drawn with the null pen fills one pixel less to the right and below.
+bool NoPen(const Pen& p) { return p.style == PenStyle::kNull; }
+
+// Qt places arc angles on the ellipse's parameter, the platform on the radial: convert through
+// the points where the radials meet the ellipse. Returns {start, sweep} in 1/16 degrees.
+std::pair<int, int> ArcAngles(const ArcGeometry& g) {
+  auto param = [&](double x, double y) {
+    double a = std::atan2(g.ry > 0 ? -(y - g.cy) / g.ry : 0.0, g.rx > 0 ? (x - g.cx) / g.rx : 1.0);
+    a = a * 180.0 / 3.14159265358979323846;
+    return a < 0 ? a + 360.0 : a;
+  };
+  double start = param(g.startX, g.startY);
+  double sweep = param(g.endX, g.endY) - start;
+  if (sweep <= 0) sweep += 360.0;
+  return {qRound(start * 16), qRound(sweep * 16)};
+}
+
+}  // namespace
+
+const FontFamilies& Families() {
+  static const FontFamilies f = LookUpFamilies();
+  return f;
+}
+
+FaceKind FaceKindOf(std::u16string_view face) {
+  std::u16string f;
+  for (char16_t c : face)
+    if (c != u' ' && c != u'\u3000') f.push_back(c);
+  if (f == u"ＭＳ明朝" || f == u"MSSerif") return FaceKind::kMincho;
+  if (f == u"ＭＳＰゴシック") return FaceKind::kPGothic;
+  return FaceKind::kGothic;
+}
+
+QFont ToQFont(const Font& f) {
+  const FontFamilies& fam = Families();
+  QString family;
+  switch (FaceKindOf(f.face)) {
+    case FaceKind::kGothic: family = fam.gothic; break;
+    case FaceKind::kPGothic: family = fam.pgothic; break;
+    case FaceKind::kMincho: family = fam.mincho; break;
+  }
+  QFont q(family);
+  q.setPixelSize(std::max(1, std::abs(f.height)));
+  // Weight 0 asks for the default, which is normal.
+  q.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
+  q.setKerning(false);
+  q.setStyleStrategy(QFont::PreferMatch);
+  return q;
+}
+
+QFont DialogFont(std::u16string_view face, int point) {
+  std::u16string lower;
+  for (char16_t c : face) lower.push_back(c < 0x80 ? static_cast<char16_t>(std::tolower(c)) : c);
+  if (lower == u"system") return ToQFont(Font{});
+  return ToQFont(Font{std::u16string(face), (point * 96 + 36) / 72, 400, 0});
+}
+
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+void DrawStockIcon(QPainter& p, int x, int y, Icon icon) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.translate(x, y);
+  if (icon == Icon::kApplication) {
+    // A blue tile with a white radical sign.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1d, 0x5f, 0xa8));
+    p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
+    QPen pen(Qt::white, 3);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({{6, 17}, {10, 15}, {14, 25}, {19, 7}, {27, 7}}));
+  } else {
+    // A yellow warning triangle with an exclamation mark.
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(0xff, 0xd7, 0x00));
+    p.drawPolygon(QPolygonF({{16, 2}, {30.5, 29.5}, {1.5, 29.5}}));
+    p.setPen(QPen(Qt::black, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 11), QPointF(16, 20));
+    p.drawPoint(QPointF(16, 25));
+  }
+  p.restore();
+}
+
+QtDc::QtDc(QPainter* painter, std::optional<QRegion> baseClip)
+    : p_(painter), base_(std::move(baseClip)) {
+  if (!p_) return;
+  p_->setRenderHint(QPainter::Antialiasing, false);
+  p_->setRenderHint(QPainter::TextAntialiasing, true);
+  p_->setBackgroundMode(Qt::TransparentMode);
+  if (base_) p_->setClipRegion(*base_);
+}
+
+Size QtDc::MeasureText(const Font& f, std::u16string_view text) {
+  QFontMetrics fm(ToQFont(f));
+  auto z = text.find(u'\0');
+  if (z != std::u16string_view::npos) text = text.substr(0, z);
+  return {fm.horizontalAdvance(ToQString(text)), fm.height()};
+}
+
+TextMetrics QtDc::MeasureMetrics(const Font& f) {
+  QFontMetrics fm(ToQFont(f));
+  return TextMetrics{fm.height(), fm.averageCharWidth(), std::max(0, fm.leading()), fm.ascent()};
+}
+
+void QtDc::Replay(const DisplayList& ops) {
+  for (const auto& op : ops) Emit(op);
+}
+
+void QtDc::Emit(const DrawOp& op) {
+  if (!p_) return;
+  QPainter& p = *p_;
+  auto shape = [&](const Pen& pen, const Brush& brush) {
+    p.setPen(ToQPen(pen));
+    p.setBrush(ToQBrush(brush));
+  };
+  std::visit(
+      Overloaded{
+          [&](const TextOp& t) {
+            QFont font = ToQFont(t.font);
+            QFontMetrics fm(font);
+            QString s = ToQString(t.text);
+            if (t.opaque)
+              p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(s), fm.height()), Qt::white);
+            p.setFont(font);
+            p.setPen(ToQColor(t.color));
+            p.drawText(QPointF(t.x, t.y + fm.ascent()), s);
+          },
+          [&](const LineOp& l) {
+            if (l.from == l.to) return;  // the end point is never drawn, so nothing is
+            p.setPen(ToQPen(l.pen));
+            p.drawLine(Centre(l.from), Centre(l.to));
+          },
+          [&](const RectangleOp& r) {
+            if (r.rect.IsEmpty()) return;
+            if (NoPen(r.pen)) {
+              if (r.brush.style != BrushStyle::kHollow)
+                p.fillRect(QRect(r.rect.left, r.rect.top, r.rect.Width() - 1, r.rect.Height() - 1),
+                           ToQBrush(r.brush));
+              return;
+            }
+            shape(r.pen, r.brush);
+            p.drawRect(OutlineRect(r.rect));
+          },
+          [&](const EllipseOp& e) {
+            if (e.rect.IsEmpty()) return;
+            shape(e.pen, e.brush);
+            p.drawEllipse(OutlineRect(e.rect));
+          },
+          [&](const FillRectOp& f) {
+            if (f.rect.IsEmpty() || f.brush.style == BrushStyle::kHollow) return;
+            p.fillRect(QRect(f.rect.left, f.rect.top, f.rect.Width(), f.rect.Height()),
+                       ToQBrush(f.brush));
+          },
+          [&](const ArcOp& a) {
+            if (a.rect.IsEmpty()) return;
+            ArcGeometry g = ComputeArc(a.rect, a.start, a.end);
+            shape(a.pen, HollowBrush());
+            if (g.whole)
+              p.drawEllipse(OutlineRect(a.rect));
+            else
+              p.drawArc(OutlineRect(a.rect), ArcAngles(g).first, ArcAngles(g).second);
+          },
+          [&](const PieOp& a) {
+            if (a.rect.IsEmpty()) return;
+            ArcGeometry g = ComputeArc(a.rect, a.start, a.end);
+            shape(a.pen, a.brush);
+            if (g.whole)
+              p.drawEllipse(OutlineRect(a.rect));
+            else
+              p.drawPie(OutlineRect(a.rect), ArcAngles(g).first, ArcAngles(g).second);
+          },
+          [&](const PolygonOp& poly) {
+            if (poly.points.size() < 2) return;
+            QPolygonF pts;
+            for (const Point& q : poly.points) pts << Centre(q);
+            shape(poly.pen, poly.brush);
+            p.drawPolygon(pts, Qt::OddEvenFill);
+          },
+          [&](const IconOp& i) { DrawStockIcon(p, i.x, i.y, i.icon); },
+          [&](const ClipOp& c) {
+            if (!c.rects) {
+              if (base_)
+                p.setClipRegion(*base_);
+              else
+                p.setClipping(false);
+              return;
+            }
+            QRegion r;
+            for (const Rect& rc : *c.rects) r += QRect(rc.left, rc.top, rc.Width(), rc.Height());
+            if (base_) r &= *base_;
+            p.setClipRegion(r);
+          },
+      },
+      op);
+}
+
+}  // namespace vl::qt

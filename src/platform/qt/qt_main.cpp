@@ -1,0 +1,123 @@
+#include "platform/qt/qt_main.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/qt/dialog_widget.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/qt_dc.h"
+#include "platform/qt/qt_host.h"
+
+#ifdef VELORIN_HAVE_X11
+#include <X11/Xlib.h>
+#endif
+
+namespace vl::qt {
+
+namespace {
+
+void SetUpApplication() {
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setWindowIcon(AppIcon());
+  Families();  // looks the fonts up now, so that a missing font is reported at start
+}
+
+// The application object pictures need; made once, on the offscreen platform unless one exists.
+QApplication* PictureApplication(int argc, char** argv) {
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
+  static int s_argc = 1;
+  static char s_name[] = "velorin";
+  static char* s_argv[] = {argc > 0 ? argv[0] : s_name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Lives until the process ends: later pictures reuse it.
+  static QApplication* app = new QApplication(s_argc, s_argv);
+  SetUpApplication();
+  return app;
+}
+
+std::string RenderPng(Window& w, const std::string& file, int scale) {
+  const qreal dpr = scale < 1 ? 1 : scale;
+  const Size s = w.ClientSize();
+  if (s.cx <= 0 || s.cy <= 0) return "the window has no area to draw";
+  QImage image(QSize(qRound(s.cx * dpr), qRound(s.cy * dpr)), QImage::Format_RGB32);
+  image.setDevicePixelRatio(dpr);
+  image.fill(Qt::white);
+  if (auto* dlg = dynamic_cast<Dialog*>(&w)) {
+    // The font that gives the dialog's layout: its line height is the base unit it was laid
+    // out with.
+    QFont font = DialogFont(u"system", 10);
+    if (const DialogTemplate* t = dlg->Template(); t && t->cy > 0)
+      font.setPixelSize(qMax(1, s.cy * 8 / t->cy));
+    DialogWidget widget(*dlg, nullptr, font, false);
+    widget.SetPictureRatio(dpr);
+    widget.render(&image);
+  } else {
+    ViewWidget widget(w, false, nullptr, nullptr);
+    widget.resize(s.cx, s.cy);
+    widget.SetPictureRatio(dpr);
+    widget.render(&image);
+  }
+  if (!image.save(QString::fromUtf8(file.c_str()), "PNG")) return "cannot write '" + file + "'";
+  return "";
+}
+
+}  // namespace
+
+std::string NoDisplayReason() {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  if (platform.startsWith("wayland"))
+    return wayland ? "" : "QT_QPA_PLATFORM asks for Wayland but WAYLAND_DISPLAY is not set";
+  // Other platforms named outright (offscreen, vnc, ...) need no display.
+  if (!platform.isEmpty() && !platform.startsWith("xcb")) return "";
+  const char* display = std::getenv("DISPLAY");
+  if (!display || !*display) return "no display (DISPLAY is not set)";
+#ifdef VELORIN_HAVE_X11
+  Display* d = XOpenDisplay(display);
+  if (!d) return std::string("cannot open the display '") + display + "'";
+  XCloseDisplay(d);
+#endif
+  return "";
+}
+
+int RunGui(int argc, char** argv, Application& app, const std::string& /*document*/) {
+  const std::string reason = NoDisplayReason();
+  if (!reason.empty()) {
+    std::fprintf(stderr,
+                 "velorin: cannot open a window: %s; use velorin --script FILE to work without "
+                 "a display\n",
+                 reason.c_str());
+    return 1;
+  }
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Velorin"));
+  QApplication::setOrganizationName(QStringLiteral("Orvanel"));
+  SetUpApplication();
+  QtHost host;
+  Host::SetCurrent(&host);
+  struct Unset {
+    ~Unset() { Host::SetCurrent(nullptr); }
+  } unset;
+  if (!app.InitInstance()) return 1;
+  MainWindow window(app);
+  host.SetMainWidget(&window);
+  window.show();
+  if (app.Exited()) return 0;
+  const int rc = QApplication::exec();
+  host.SetMainWidget(nullptr);
+  return rc;
+}
+
+PngRenderer MakePngRenderer(int argc, char** argv) {
+  return [argc, argv](Window& w, const std::string& file, int scale) -> std::string {
+    PictureApplication(argc, argv);
+    return RenderPng(w, file, scale);
+  };
+}
+
+}  // namespace vl::qt
