@@ -12,7 +12,7 @@ constexpr ControlTemplate kControls[] = {
     {-1, kStatic, u"るとする。Ａはｍ通りの方法で起り、Ｂはｎ通りの方法で起ると", 11, 17, 240, 8, kStyleNone},  // static
     {-1, kStatic, u"すると、ＡとＢとがともに起る場合の数はｍｎ通りである。", 11, 27, 220, 8, kStyleNone},  // static
     {101, kButton, u"開始", 228, 48, 35, 14, kStyleNone},  // push button
-    {102, kEdit, u"", 10, 40, 20, 13, kStyleNone},  // edit, border, auto horizontal scroll
+    {102, kEdit, u"", 10, 40, 20, 13, kStyleNone, 5},  // edit, border, auto horizontal scroll
     {-1, kStatic, u"個のさいころを投げるとき、すべて偶数の目が", 33, 43, 175, 8, kStyleNone},  // static
     {-1, kStatic, u"出る場合の数はいくらか。(2－４を代入）", 10, 55, 155, 8, kStyleNone},  // static
     {133, kButton, u"ドリル", 228, 73, 35, 14, kStyleNone},  // push button

@@ -13,9 +13,9 @@ constexpr ControlTemplate kControls[] = {
     {-1, kStatic, u"nCr＝", 70, 28, 22, 8, kStyleNone},  // static
     {-1, kStatic, u"n(n-1)(n-2)･･･(n-r+1)", 100, 20, 95, 8, kStyleNone},  // static
     {1001, kStatic, u"1･2･3･･･r", 110, 33, 46, 8, kStyleNone},  // static (denominator of the formula)
-    {105, kEdit, u"", 11, 49, 15, 14, kStyleNone},  // edit (n)
+    {105, kEdit, u"", 11, 49, 15, 14, kStyleNone, 5},  // edit (n)
     {-1, kStatic, u"個の異なるものから", 29, 52, 75, 8, kStyleNone},  // static
-    {106, kEdit, u"", 106, 49, 15, 13, kStyleNone},  // edit (r)
+    {106, kEdit, u"", 106, 49, 15, 13, kStyleNone, 5},  // edit (r)
     {-1, kStatic, u"個ずつとった、", 124, 52, 60, 8, kStyleNone},  // static
     {-1, kStatic, u"組合せの数は何通りか。", 11, 67, 98, 8, kStyleNone},  // static
     {101, kButton, u"開始", 190, 47, 35, 14, kStyleNone},  // push button

@@ -10,9 +10,9 @@ constexpr ControlTemplate kControls[] = {
     {1, kButton, u"終了", 216, 108, 30, 14, kStyleDefault},  // push button (default)
     {101, kButton, u"開始", 216, 25, 30, 14, kStyleNone},  // push button
     {-1, kStatic, u"東西", 13, 4, 20, 8, kStyleNone},  // static
-    {131, kEdit, u"", 35, 1, 20, 13, kStyleNone},  // edit, border, auto horizontal scroll
+    {131, kEdit, u"", 35, 1, 20, 13, kStyleNone, 5},  // edit, border, auto horizontal scroll
     {-1, kStatic, u"本、南北", 59, 4, 35, 8, kStyleNone},  // static
-    {132, kEdit, u"", 96, 1, 20, 13, kStyleNone},  // edit, border, auto horizontal scroll
+    {132, kEdit, u"", 96, 1, 20, 13, kStyleNone, 5},  // edit, border, auto horizontal scroll
     {-1, kStatic, u"本の道路がある。ＡからＢに", 120, 5, 106, 8, kStyleNone},  // static
     {-1, kStatic, u"行くのに遠回りしないことにすれば、順路はいく通りあるか。", 10, 15, 235, 8, kStyleNone},  // static
     {133, kButton, u"ドリル", 216, 60, 30, 14, kStyleNone},  // push button
