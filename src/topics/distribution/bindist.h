@@ -1,5 +1,8 @@
-// Topic dialog on template 116.
+// The binomial distribution B(n, p) with a worked example (mode 0), and the estimate of a
+// population ratio from r defectives among n products (mode 1).
 #pragma once
+#include <cstdint>
+
 #include "topics/topic_dialog.h"
 
 namespace vl {
@@ -10,6 +13,23 @@ class CBindist : public TopicDialog {
 
   // Which of the class's two topics it shows (set before DoModal).
   int16_t m_nMode = 0;
+  int16_t m_nCharW = 0;  // average character width of the dialog's font
+  int16_t m_nLineH = 0;  // its line height
+  int16_t m_nN = 100;    // sample size, or products drawn
+  int16_t m_nK = 4;      // defect rate in percent, or defectives found
+
+  void OnStart();
+
+  std::string InvariantViolation() const override;
+
+ protected:
+  bool OnInitDialog() override;
+  void OnPaint(Dc& dc) override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void PaintBinomial(Dc& dc);
+  void PaintRatio(Dc& dc);
 };
 
 }  // namespace vl

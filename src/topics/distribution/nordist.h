@@ -1,5 +1,8 @@
-// Topic dialog on template 117.
+// The normal distribution: density, mean and variance, standardisation and P(X < a) reduced
+// to the table value (mode 0); the 95 % confidence interval of a population mean (mode 1).
 #pragma once
+#include <cstdint>
+
 #include "topics/topic_dialog.h"
 
 namespace vl {
@@ -10,6 +13,26 @@ class CNorDist : public TopicDialog {
 
   // Which of the class's two topics it shows (set before DoModal).
   int16_t m_nMode = 0;
+  int16_t m_nCharW = 0;  // average character width of the dialog's font
+  int16_t m_nLineH = 0;  // its line height
+  // The entries in tenths: a (or the sample size n), the mean av and the standard deviation.
+  // Held in 32 bits, so that a sample of several thousand still fits ten times over.
+  int32_t m_nA10 = 100;
+  int32_t m_nAv10 = 42;
+  int32_t m_nSd10 = 28;
+
+  void OnStart();
+
+  std::string InvariantViolation() const override;
+
+ protected:
+  bool OnInitDialog() override;
+  void OnPaint(Dc& dc) override;
+  bool OnCommand(int id, int code) override;
+
+ private:
+  void PaintNormal(Dc& dc);
+  void PaintMean(Dc& dc);
 };
 
 }  // namespace vl
