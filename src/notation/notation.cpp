@@ -2,6 +2,7 @@
 // the integral sign and power text.
 #include "notation/notation.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "notation/notation_fonts.h"
@@ -90,14 +91,19 @@ void DrawIntegralSign(const PageMembers& layout, Dc& dc, int size, int x, int y,
                       std::u16string_view integrand) {
   if (integrand.empty()) return;
   const int d = size;
+  const Font limitFont = MinchoFont(3 * d / 4);
   {
     auto sign = dc.SelectFont(MinchoFont(2 * d));
     dc.TextOut(x, y - d / 2, u"∫");
   }
-  const int t = DrawFormula(layout, dc, x + 2 * d, y, integrand, nullptr, 0);
+  // The integrand starts 2d after the sign, or just clear of the lower limit where that limit
+  // would run into it.
+  const int limitsEnd = x + 3 * d / 2 + dc.MeasureText(limitFont, u"-∞").cx;
+  const int shift = std::max(0, limitsEnd + 1 - (x + 2 * d));
+  const int t = DrawFormula(layout, dc, x + 2 * d + shift, y, integrand, nullptr, 0);
   if (t < 0) return;  // the typesetter drew its message instead
-  dc.TextOut(x + 5 * d / 2 + t, y, u"dx");
-  auto limits = dc.SelectFont(MinchoFont(3 * d / 4));
+  dc.TextOut(x + 5 * d / 2 + shift + t, y, u"dx");
+  auto limits = dc.SelectFont(limitFont);
   dc.TextOut(x + 3 * d / 2, y - d / 2, u"∞");
   dc.TextOut(x + 3 * d / 2, y + d, u"-∞");
 }
