@@ -18,7 +18,20 @@ std::vector<const DialogTemplate*>& Templates() {
 Host& Host::Current() { return *g_host; }
 void Host::SetCurrent(Host* host) { g_host = host; }
 
-Window::~Window() = default;
+namespace {
+int g_liveWindows = 0;
+int g_liveTimers = 0;
+}  // namespace
+
+Window::Window() { ++g_liveWindows; }
+
+Window::~Window() {
+  --g_liveWindows;
+  g_liveTimers -= static_cast<int>(timers_.size());
+}
+
+int Window::LiveWindows() { return g_liveWindows; }
+int Window::LiveTimers() { return g_liveTimers; }
 
 void Window::InvalidateRect(const Rect& r, bool erase) {
   Rect area = r.Intersect(GetClientRect());
@@ -36,6 +49,7 @@ void Window::Paint(Dc& dc) {
 }
 
 bool Window::SetTimer(int id, int ms) {
+  if (!timers_.count(id)) ++g_liveTimers;
   timers_[id] = ms;
   if (peer_) peer_->OnTimersChanged();
   return true;
@@ -43,6 +57,7 @@ bool Window::SetTimer(int id, int ms) {
 
 bool Window::KillTimer(int id) {
   bool had = timers_.erase(id) > 0;
+  if (had) --g_liveTimers;
   if (had && peer_) peer_->OnTimersChanged();
   return had;
 }

@@ -44,10 +44,14 @@ class WindowPeer {
 
 class Window {
  public:
-  Window() = default;
+  Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   virtual ~Window();
+
+  // How many windows exist, and how many timers they run, in this process.
+  static int LiveWindows();
+  static int LiveTimers();
 
   Rect GetClientRect() const { return {0, 0, client_.cx, client_.cy}; }
   Size ClientSize() const { return client_; }
