@@ -6,6 +6,14 @@ Scale ScaleFor(int32_t largest, int height) {
   Scale s;
   s.step = largest < 15 ? 1 : (largest < 100 ? 10 : 50);
   s.steps = largest / s.step + 1;
+  // A total so large that a step would get less than a pixel flattens the graph: such totals
+  // take a step ten times larger until at most ten steps remain.
+  if (height > 0 && height / s.steps == 0) {
+    while (s.steps > 10) {
+      s.step *= 10;
+      s.steps = largest / s.step + 1;
+    }
+  }
   s.pixels = height / s.steps;
   return s;
 }

@@ -7,7 +7,8 @@ namespace vl::graph {
 
 inline constexpr int kClasses = 10;
 
-// One graph's vertical scale from its largest value L and its height in pixels.
+// One graph's vertical scale from its largest value L and its height in pixels. When the steps
+// of 50 would leave less than a pixel each, the step grows tenfold until ten steps or fewer.
 struct Scale {
   int step = 1;    // m: 1 below 15, 10 below 100, else 50
   int steps = 1;   // q = L / m + 1
