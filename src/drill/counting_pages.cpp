@@ -1,4 +1,5 @@
 // The drill pages of the counting topics.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -154,7 +155,9 @@ void PaintTrinomialPage(Dc& dc, DrillPage& page) {
   PageText(dc, page, 4 * Y, 9 * Y, u"%d個", r);
   dc.TextOut(2 * Y, 11 * Y, u"a,b,c 3個のものから重複を許して");
   PageText(dc, page, 2 * Y, 12 * Y, u"%d個とる組合せの数だから、", r);
-  DrawCombinatorialSymbol(u"H", dc, Y, 14 * Y, 12 * Y, 3, r);
+  // The symbol's left subscript must clear the end of that line.
+  const int hx = std::max(14 * Y, 2 * Y + dc.GetTextExtent(page.m_szText).cx + X);
+  DrawCombinatorialSymbol(u"H", dc, Y, hx, 12 * Y, 3, r);
   dc.SetTextColor(colors::kBlack);
 }
 

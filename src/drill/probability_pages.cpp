@@ -74,9 +74,11 @@ void PaintRing(Dc& dc, DrillPage& page, int X, int Y) {
 
   dc.SetTextColor(colors::kRed);
   dc.TextOut(3 * X, 9 * Y, u"弦が半径の場合も面積が同じだから、");
+  // Half a line lower, so that the exponent clears the line above.
+  const int y = 10 * Y + Y / 2;
   FormatText(page.m_szText, u"π%d", page.m_nAns);
-  DrawSuperscriptText(page.m_szText, dc, Y, 5 * X, 10 * Y, u"2");
-  PageText(dc, page, 10 * X, 10 * Y, u"= %dπ", page.m_nAns * page.m_nAns);
+  DrawSuperscriptText(page.m_szText, dc, Y, 5 * X, y, u"2");
+  PageText(dc, page, 10 * X, y, u"= %dπ", page.m_nAns * page.m_nAns);
   dc.SetTextColor(colors::kBlack);
 }
 

@@ -1,4 +1,6 @@
 // The drill pages of the set, inference and proof topics.
+#include <algorithm>
+
 #include "drill/drill_pages.h"
 #include "drill/drill_texts.h"
 #include "notation/notation.h"
@@ -206,11 +208,14 @@ void PaintProofPage(Dc& dc, DrillPage& page) {
       dc.TextOut(2 * X, 10 * Y, u"= 1 = 右辺");
       break;
     case 13: {  // arithmetic and geometric mean
-      dc.TextOut(4 * X, 2 * Y, u"a,bが正の数のとき、");
+      constexpr std::u16string_view kGiven = u"a,bが正の数のとき、";
+      dc.TextOut(4 * X, 2 * Y, kGiven);
+      // The claim follows the condition, at 22X or after it when the condition is longer.
+      const int cx = std::max(22 * X, 4 * X + dc.GetTextExtent(kGiven).cx + X);
       constexpr std::u16string_view kClaim = u"a+b≧2  ab";
-      dc.TextOut(22 * X, 2 * Y, kClaim);
+      dc.TextOut(cx, 2 * Y, kClaim);
       const int w6 = dc.GetTextExtent(kClaim.substr(0, 6)).cx;
-      DrawTallRadical(0, dc, 22 * X + w6 + 8, 2 * Y, u"  ", 1);
+      DrawTallRadical(0, dc, cx + w6 + 8, 2 * Y, u"  ", 1);
       if (!answer) break;
       red();
       dc.TextOut(2 * X, 5 * Y, u"平方根≧ 0だから、平方の差をとる。");
