@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
@@ -79,12 +80,31 @@ QBrush ToQBrush(const Brush& b) {
   return QBrush(Qt::NoBrush);
 }
 
-// Outlines run through pixel centres, so that a one-pixel pen covers exactly the pixels of the
-// rectangle's first and last rows and columns, at any device pixel ratio.
+// Outlines go through pixel centres, so that a one-pixel pen covers exactly the first and last
+// rows and columns of the rectangle, at any device pixel ratio.
+QPointF Centre(Point p) { return QPointF(p.x + 0.5, p.y + 0.5); }
 QRectF OutlineRect(const Rect& r) {
   return QRectF(r.left + 0.5, r.top + 0.5, r.Width() - 1, r.Height() - 1);
 }
-QPointF Centre(Point p) { return QPointF(p.x + 0.5, p.y + 0.5); }
+
+// A line as the platform draws it: a thin pen covers the pixels from the start up to, not
+// including, the end; a wide pen is centred on the points with round ends. The outline of the
+// stroke is filled, so the same pixels come out at any device pixel ratio.
+void DrawLine(QPainter& p, const Pen& pen, Point a, Point b) {
+  if (pen.style == PenStyle::kNull || a == b) return;
+  const QPen q = ToQPen(pen);
+  QPointF from = Centre(a), to = Centre(b);
+  if (pen.width <= 1) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double m = std::max(std::abs(dx), std::abs(dy));
+    const QPointF back(dx / m * 0.5, dy / m * 0.5);
+    from -= back;
+    to -= back;
+  }
+  QPainterPath path(from);
+  path.lineTo(to);
+  p.fillPath(QPainterPathStroker(q).createStroke(path), q.color());
+}
 
 // A rectangle or ellipse drawn with the null pen fills one pixel less to the right and below.
 bool NoPen(const Pen& p) { return p.style == PenStyle::kNull; }
@@ -104,6 +124,15 @@ std::pair<int, int> ArcAngles(const ArcGeometry& g) {
 }
 
 }  // namespace
+
+// The cell of a font is its em square at the requested pixel height, which is what the pages
+// lay lines out by; the ascent is the font's own, measured on the unhinted outlines.
+int CellHeight(const Font& f) { return std::max(1, std::abs(f.height)); }
+int Ascent(const Font& f) {
+  QFont q = ToQFont(f);
+  q.setHintingPreference(QFont::PreferNoHinting);
+  return qRound(QFontMetricsF(q).ascent());
+}
 
 const FontFamilies& Families() {
   static const FontFamilies f = LookUpFamilies();
@@ -185,12 +214,12 @@ Size QtDc::MeasureText(const Font& f, std::u16string_view text) {
   QFontMetrics fm(ToQFont(f));
   auto z = text.find(u'\0');
   if (z != std::u16string_view::npos) text = text.substr(0, z);
-  return {fm.horizontalAdvance(ToQString(text)), fm.height()};
+  return {fm.horizontalAdvance(ToQString(text)), CellHeight(f)};
 }
 
 TextMetrics QtDc::MeasureMetrics(const Font& f) {
   QFontMetrics fm(ToQFont(f));
-  return TextMetrics{fm.height(), fm.averageCharWidth(), std::max(0, fm.leading()), fm.ascent()};
+  return TextMetrics{CellHeight(f), fm.averageCharWidth(), std::max(0, fm.leading()), Ascent(f)};
 }
 
 void QtDc::Replay(const DisplayList& ops) {
@@ -211,15 +240,13 @@ void QtDc::Emit(const DrawOp& op) {
             QFontMetrics fm(font);
             QString s = ToQString(t.text);
             if (t.opaque)
-              p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(s), fm.height()), Qt::white);
+              p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(s), CellHeight(t.font)), Qt::white);
             p.setFont(font);
             p.setPen(ToQColor(t.color));
-            p.drawText(QPointF(t.x, t.y + fm.ascent()), s);
+            p.drawText(QPointF(t.x, t.y + Ascent(t.font)), s);
           },
           [&](const LineOp& l) {
-            if (l.from == l.to) return;  // the end point is never drawn, so nothing is
-            p.setPen(ToQPen(l.pen));
-            p.drawLine(Centre(l.from), Centre(l.to));
+            DrawLine(p, l.pen, l.from, l.to);
           },
           [&](const RectangleOp& r) {
             if (r.rect.IsEmpty()) return;

@@ -34,6 +34,9 @@ QFont ToQFont(const Font& f);
 QFont DialogFont(std::u16string_view face, int point);
 
 QColor ToQColor(Color c);
+// Height of a font's character cell and its ascent, in whole pixels.
+int CellHeight(const Font& f);
+int Ascent(const Font& f);
 
 // Draws the stock icons, 32 x 32 pixels at (x, y).
 void DrawStockIcon(QPainter& p, int x, int y, Icon icon);

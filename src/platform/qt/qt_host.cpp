@@ -36,7 +36,7 @@ void BaseUnitsOf(const QFont& font, int& baseX, int& baseY) {
   const int letters =
       fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   baseX = (letters / 26 + 1) / 2;
-  baseY = fm.height();
+  baseY = font.pixelSize();
 }
 
 // ---- help window

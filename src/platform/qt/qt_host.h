@@ -76,7 +76,7 @@ class QtHost : public Host {
   SettingsRecentFiles recent_;
 };
 
-// Dialog base units of a font: the average width of the Latin letters and the line height.
+// Dialog base units of a font: the average width of the Latin letters and the cell height.
 void BaseUnitsOf(const QFont& font, int& baseX, int& baseY);
 
 }  // namespace vl::qt
