@@ -41,27 +41,24 @@ void CToukei::OnLButtonDown(Point p) {
   InvalidateRect({11 * ux, 2 * uy, 15 * ux, 12 * uy}, true);
 }
 
-void CToukei::OnInput() {
-  Text<6> typed;  // the box takes five characters
-  GetDlgItemText(kEditFreq, typed);
+std::optional<int16_t> CToukei::ReadBox(int editId) {
+  Text<6> typed;  // the boxes take five characters
+  GetDlgItemText(editId, typed);
   std::optional<int16_t> v = toukei::ReadWholeNumber(typed);
-  if (!v) {
-    Refuse(kEditFreq);
-    return;
-  }
-  if (m_nSel < 0) return;
+  if (!v) Refuse(editId);
+  return v;
+}
+
+void CToukei::OnInput() {
+  std::optional<int16_t> v = ReadBox(kEditFreq);
+  if (!v || m_nSel < 0) return;
   m_nFreq[m_nSel] = *v;
   Invalidate(true);
 }
 
 void CToukei::OnDeviation() {
-  Text<6> typed;
-  GetDlgItemText(kEditScore, typed);
-  std::optional<int16_t> v = toukei::ReadWholeNumber(typed);
-  if (!v) {
-    Refuse(kEditScore);
-    return;
-  }
+  std::optional<int16_t> v = ReadBox(kEditScore);
+  if (!v) return;
   m_nScore = *v;
   Invalidate(true);
 }

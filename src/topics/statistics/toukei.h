@@ -2,6 +2,7 @@
 // uf and u²f with their totals, the mean, the standard deviation and a deviation score.
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "topics/statistics/toukei_logic.h"
 #include "topics/topic_dialog.h"
@@ -37,6 +38,8 @@ class CToukei : public TopicDialog {
   void OnGraph();
 
  private:
+  // Reads a five-character box as a whole number; a refused text sends the focus back to it.
+  std::optional<int16_t> ReadBox(int editId);
   void DrawTable(Dc& dc, const toukei::Totals& totals);
   void DrawResults(Dc& dc, const toukei::Totals& totals);
   // Text right-aligned to end at x.
