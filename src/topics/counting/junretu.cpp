@@ -5,7 +5,7 @@
 
 #include "notation/notation.h"
 #include "platform/runtime.h"
-#include "topics/counting/counting_logic.h"
+#include "topics/counting/counting_input.h"
 
 namespace vl {
 
@@ -43,14 +43,8 @@ void CJunretu::OnCircular() { Accept(true); }
 void CJunretu::OnDrill() { RunDrill(2771); }
 
 void CJunretu::Accept(bool circular) {
-  Text<6> n, r;
-  GetDlgItemText(kEditN, n);
-  GetDlgItemText(kEditR, r);
-  TwoCounts in = CheckArrangement(n, r, kEditN, kEditR);
-  if (!in.Accepted()) {
-    Refuse(in.refusedEdit);
-    return;
-  }
+  TwoCounts in = ReadTwoCounts(*this, kEditN, kEditR, CheckArrangement);
+  if (!in.Accepted()) return;
   m_nN = in.first;
   m_nR = in.second;
   // The page kind changes only with accepted entries, so static 152 always names what is drawn.

@@ -1,7 +1,7 @@
 #include "topics/counting/jyufuku.h"
 
 #include "notation/notation.h"
-#include "topics/counting/counting_logic.h"
+#include "topics/counting/counting_input.h"
 
 namespace vl {
 
@@ -35,14 +35,8 @@ bool CJyufuku::OnInitDialog() {
 }
 
 void CJyufuku::OnStart() {
-  Text<6> voters, candidates;
-  GetDlgItemText(kEditVoters, voters);
-  GetDlgItemText(kEditCandidates, candidates);
-  TwoCounts in = CheckBallot(voters, candidates, kEditVoters, kEditCandidates);
-  if (!in.Accepted()) {
-    Refuse(in.refusedEdit);
-    return;
-  }
+  TwoCounts in = ReadTwoCounts(*this, kEditVoters, kEditCandidates, CheckBallot);
+  if (!in.Accepted()) return;
   m_nVoters = in.first;
   m_nCandidates = in.second;
   Invalidate(true);

@@ -1,7 +1,7 @@
 #include "topics/counting/kazu1.h"
 
 #include "notation/notation.h"
-#include "topics/counting/counting_logic.h"
+#include "topics/counting/counting_input.h"
 
 namespace vl {
 
@@ -28,13 +28,8 @@ bool CKazu1::OnInitDialog() {
 }
 
 void CKazu1::OnStart() {
-  Text<6> text;
-  GetDlgItemText(kEditDice, text);
-  auto n = CheckDice(text);
-  if (!n) {
-    Refuse(kEditDice);
-    return;
-  }
+  auto n = ReadDice(*this, kEditDice);
+  if (!n) return;
   m_nDice = *n;
   if (!SetTimer(kTimerId, kPeriodMs)) {
     MessageBox(u"Timer Error");

@@ -1,7 +1,7 @@
 #include "topics/counting/kazu2.h"
 
 #include "notation/notation.h"
-#include "topics/counting/counting_logic.h"
+#include "topics/counting/counting_input.h"
 
 namespace vl {
 
@@ -28,13 +28,8 @@ bool CKazu2::OnInitDialog() {
 }
 
 void CKazu2::OnStart() {
-  Text<6> text;
-  GetDlgItemText(kEditDice, text);
-  auto n = CheckDice(text);
-  if (!n) {
-    Refuse(kEditDice);
-    return;
-  }
+  auto n = ReadDice(*this, kEditDice);
+  if (!n) return;
   m_nDice = *n;
   Invalidate(true);
 }

@@ -1,7 +1,7 @@
 #include "topics/counting/kumiawas.h"
 
 #include "notation/notation.h"
-#include "topics/counting/counting_logic.h"
+#include "topics/counting/counting_input.h"
 
 namespace vl {
 
@@ -30,14 +30,8 @@ bool CKumiawas::OnInitDialog() {
 }
 
 void CKumiawas::OnStart() {
-  Text<6> n, r;
-  GetDlgItemText(kEditN, n);
-  GetDlgItemText(kEditR, r);
-  TwoCounts in = CheckArrangement(n, r, kEditN, kEditR);
-  if (!in.Accepted()) {
-    Refuse(in.refusedEdit);
-    return;
-  }
+  TwoCounts in = ReadTwoCounts(*this, kEditN, kEditR, CheckArrangement);
+  if (!in.Accepted()) return;
   m_nN = in.first;
   m_nR = in.second;
   Invalidate(true);

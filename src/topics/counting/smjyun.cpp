@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "notation/notation.h"
-#include "topics/counting/counting_logic.h"
+#include "topics/counting/counting_input.h"
 
 namespace vl {
 
@@ -33,14 +33,8 @@ bool CSmJyun::OnInitDialog() {
 }
 
 void CSmJyun::OnStart() {
-  Text<6> east, north;
-  GetDlgItemText(kEditEast, east);
-  GetDlgItemText(kEditNorth, north);
-  TwoCounts in = CheckStreets(east, north, kEditEast, kEditNorth);
-  if (!in.Accepted()) {
-    Refuse(in.refusedEdit);
-    return;
-  }
+  TwoCounts in = ReadTwoCounts(*this, kEditEast, kEditNorth, CheckStreets);
+  if (!in.Accepted()) return;
   m_nEast = in.first;
   m_nNorth = in.second;
   Invalidate(true);
