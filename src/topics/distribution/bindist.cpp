@@ -11,30 +11,25 @@ constexpr MessageEntry<CBindist> kMessages[] = {
 };
 }  // namespace
 
-CBindist::CBindist(Window* parent) : TopicDialog(116, parent) {}
+CBindist::CBindist(Window* parent) : DistributionDialog(116, parent) {}
 
 bool CBindist::OnCommand(int id, int code) { return DispatchMessage(*this, kMessages, id, code); }
 
 bool CBindist::OnInitDialog() {
-  UnitsFromFont();
-  m_nCharW = m_nUnitX;
-  m_nLineH = m_nUnitY;
-  if (m_nMode == 1) {
-    SetWindowText(u"比率の推定");
-    SetDlgItemText(152, u"製品数n");
-    SetDlgItemText(155, u"不良品k");
-    m_nN = 8000;
-    m_nK = 100;
-    SetDlgItemText(kEditBinomialN, u"8000");
-    SetDlgItemText(kEditBinomialK, u"100");
-  } else {
-    SetDlgItemText(152, u"標本数n");
-    SetDlgItemText(155, u"不良率k");
-    m_nN = 100;
-    m_nK = 4;
-    SetDlgItemText(kEditBinomialN, u"100");
-    SetDlgItemText(kEditBinomialK, u"4");
-  }
+  TakeFontUnits();
+  struct Opening {
+    std::u16string_view labelN, labelK, n, k;
+  };
+  static constexpr Opening kBinomial{u"標本数n", u"不良率k", u"100", u"4"};
+  static constexpr Opening kRatio{u"製品数n", u"不良品k", u"8000", u"100"};
+  const Opening& o = m_nMode == 1 ? kRatio : kBinomial;
+  if (m_nMode == 1) SetWindowText(u"比率の推定");
+  SetDlgItemText(152, o.labelN);
+  SetDlgItemText(155, o.labelK);
+  SetDlgItemText(kEditBinomialN, o.n);
+  SetDlgItemText(kEditBinomialK, o.k);
+  m_nN = m_nMode == 1 ? 8000 : 100;
+  m_nK = m_nMode == 1 ? 100 : 4;
   return true;
 }
 
@@ -60,10 +55,7 @@ std::string CBindist::InvariantViolation() const {
 }
 
 void CBindist::OnPaint(Dc& dc) {
-  const int cw = m_nCharW, lh = m_nLineH;
-  const Rect rc = GetClientRect();
-  dc.FillRect({cw, 0, rc.Width() - cw, 7 * lh}, SolidBrush(colors::kYellow));
-  dc.SetBkMode(BkMode::kTransparent);
+  PaintBand(dc, 7 * m_nLineH);
   if (m_nMode == 1)
     PaintRatio(dc);
   else

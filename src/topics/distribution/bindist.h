@@ -3,18 +3,14 @@
 #pragma once
 #include <cstdint>
 
-#include "topics/topic_dialog.h"
+#include "topics/distribution/distribution_dialog.h"
 
 namespace vl {
 
-class CBindist : public TopicDialog {
+class CBindist : public DistributionDialog {
  public:
   explicit CBindist(Window* parent = nullptr);
 
-  // Which of the class's two topics it shows (set before DoModal).
-  int16_t m_nMode = 0;
-  int16_t m_nCharW = 0;  // average character width of the dialog's font
-  int16_t m_nLineH = 0;  // its line height
   int16_t m_nN = 100;    // sample size, or products drawn
   int16_t m_nK = 4;      // defect rate in percent, or defectives found
 

@@ -14,31 +14,29 @@ constexpr MessageEntry<CNorDist> kMessages[] = {
 };
 }  // namespace
 
-CNorDist::CNorDist(Window* parent) : TopicDialog(117, parent) {}
+CNorDist::CNorDist(Window* parent) : DistributionDialog(117, parent) {}
 
 bool CNorDist::OnCommand(int id, int code) { return DispatchMessage(*this, kMessages, id, code); }
 
 bool CNorDist::OnInitDialog() {
-  UnitsFromFont();
-  m_nCharW = m_nUnitX;
-  m_nLineH = m_nUnitY;
-  if (m_nMode == 1) {
+  TakeFontUnits();
+  struct Opening {
+    int32_t a10, av10, sd10;
+    std::u16string_view a, av, sd;
+  };
+  static constexpr Opening kNormal{100, 42, 28, u"10", u"4.2", u"2.8"};
+  static constexpr Opening kMean{8000, 105, 22, u"800", u"10.5", u"2.2"};
+  const Opening& o = m_nMode == 1 ? kMean : kNormal;
+  if (m_nMode == 1)
     SetWindowText(u"平均の推定");
-    m_nA10 = 8000;
-    m_nAv10 = 105;
-    m_nSd10 = 22;
-    SetDlgItemText(kEditNormalA, u"800");
-    SetDlgItemText(kEditNormalAv, u"10.5");
-    SetDlgItemText(kEditNormalSd, u"2.2");
-  } else {
+  else
     SetDlgItemText(152, u"   a =");
-    m_nA10 = 100;
-    m_nAv10 = 42;
-    m_nSd10 = 28;
-    SetDlgItemText(kEditNormalA, u"10");
-    SetDlgItemText(kEditNormalAv, u"4.2");
-    SetDlgItemText(kEditNormalSd, u"2.8");
-  }
+  m_nA10 = o.a10;
+  m_nAv10 = o.av10;
+  m_nSd10 = o.sd10;
+  SetDlgItemText(kEditNormalA, o.a);
+  SetDlgItemText(kEditNormalAv, o.av);
+  SetDlgItemText(kEditNormalSd, o.sd);
   return true;
 }
 
@@ -67,10 +65,7 @@ std::string CNorDist::InvariantViolation() const {
 }
 
 void CNorDist::OnPaint(Dc& dc) {
-  const int cw = m_nCharW, lh = m_nLineH;
-  const Rect rc = GetClientRect();
-  dc.FillRect({cw, 0, rc.Width() - cw, 8 * lh + 8}, SolidBrush(colors::kYellow));
-  dc.SetBkMode(BkMode::kTransparent);
+  PaintBand(dc, 8 * m_nLineH + 8);
   if (m_nMode == 1)
     PaintMean(dc);
   else

@@ -3,18 +3,14 @@
 #pragma once
 #include <cstdint>
 
-#include "topics/topic_dialog.h"
+#include "topics/distribution/distribution_dialog.h"
 
 namespace vl {
 
-class CNorDist : public TopicDialog {
+class CNorDist : public DistributionDialog {
  public:
   explicit CNorDist(Window* parent = nullptr);
 
-  // Which of the class's two topics it shows (set before DoModal).
-  int16_t m_nMode = 0;
-  int16_t m_nCharW = 0;  // average character width of the dialog's font
-  int16_t m_nLineH = 0;  // its line height
   // The entries in tenths: a (or the sample size n), the mean av and the standard deviation.
   // Held in 32 bits, so that a sample of several thousand still fits ten times over.
   int32_t m_nA10 = 100;
