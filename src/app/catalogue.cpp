@@ -26,37 +26,36 @@ namespace vl {
 
 namespace {
 template <class T>
-std::unique_ptr<TopicDialog> Make(int) {
+std::unique_ptr<TopicDialog> Make() {
   return std::make_unique<T>();
 }
+// The classes that serve two topics keep which one in their mode member.
 template <class T>
-std::unique_ptr<TopicDialog> MakeWithMode(int mode) {
-  auto d = std::make_unique<T>();
-  d->m_nMode = static_cast<int16_t>(mode);
-  return d;
+void SetMode(TopicDialog& d, int16_t mode) {
+  static_cast<T&>(d).m_nMode = mode;
 }
 
 const TopicEntry kTopics[] = {
-    {2769, 101, 406, -1, &Make<CKazu1>},
-    {2770, 102, 408, -1, &Make<CKazu2>},
-    {2771, 103, 412, -1, &Make<CJunretu>},
-    {2772, 104, 414, -1, &Make<CKumiawas>},
-    {2773, 105, 422, -1, &Make<CKakuritu>},
-    {2774, 106, 426, -1, &Make<CToukei>},
-    {2775, 107, 416, -1, &Make<CJyufuku>},
-    {2776, 112, 400, 1, &MakeWithMode<CTestify>},
-    {2777, 109, 418, -1, &Make<CSmJyun>},
-    {2778, 111, 402, -1, &Make<CInduct>},
-    {2779, 112, 404, 0, &MakeWithMode<CTestify>},
-    {2780, 113, 424, -1, &Make<CArrange>},
-    {2781, 115, 422, 0, &MakeWithMode<CKakurit2>},
-    {2782, 115, 410, 1, &MakeWithMode<CKakurit2>},
-    {2783, 116, 428, 0, &MakeWithMode<CBindist>},
-    {2784, 117, 430, 0, &MakeWithMode<CNorDist>},
-    {2785, 116, 434, 1, &MakeWithMode<CBindist>},
-    {2786, 117, 432, 1, &MakeWithMode<CNorDist>},
-    {2787, 108, 400, -1, &Make<CSet>},
-    {32789, 118, 427, -1, &Make<CCorrelate>},
+    {2769, 101, 406, -1, &Make<CKazu1>, nullptr},
+    {2770, 102, 408, -1, &Make<CKazu2>, nullptr},
+    {2771, 103, 412, -1, &Make<CJunretu>, nullptr},
+    {2772, 104, 414, -1, &Make<CKumiawas>, nullptr},
+    {2773, 105, 422, -1, &Make<CKakuritu>, nullptr},
+    {2774, 106, 426, -1, &Make<CToukei>, nullptr},
+    {2775, 107, 416, -1, &Make<CJyufuku>, nullptr},
+    {2776, 112, 400, 1, &Make<CTestify>, &SetMode<CTestify>},
+    {2777, 109, 418, -1, &Make<CSmJyun>, nullptr},
+    {2778, 111, 402, -1, &Make<CInduct>, nullptr},
+    {2779, 112, 404, 0, &Make<CTestify>, &SetMode<CTestify>},
+    {2780, 113, 424, -1, &Make<CArrange>, nullptr},
+    {2781, 115, 422, 0, &Make<CKakurit2>, &SetMode<CKakurit2>},
+    {2782, 115, 410, 1, &Make<CKakurit2>, &SetMode<CKakurit2>},
+    {2783, 116, 428, 0, &Make<CBindist>, &SetMode<CBindist>},
+    {2784, 117, 430, 0, &Make<CNorDist>, &SetMode<CNorDist>},
+    {2785, 116, 434, 1, &Make<CBindist>, &SetMode<CBindist>},
+    {2786, 117, 432, 1, &Make<CNorDist>, &SetMode<CNorDist>},
+    {2787, 108, 400, -1, &Make<CSet>, nullptr},
+    {32789, 118, 427, -1, &Make<CCorrelate>, nullptr},
 };
 }  // namespace
 
@@ -71,10 +70,11 @@ const TopicEntry* FindTopic(int command) {
 bool OpenTopic(int command) {
   const TopicEntry* t = FindTopic(command);
   if (!t) return false;
-  // The mode is part of construction here; the guide notice still goes out before the dialog
-  // runs, once per opening, and its absence is silent.
-  std::unique_ptr<TopicDialog> dlg = t->make(t->mode);
+  // The guide notice goes out once per opening, before the dialog shows; a missing guide
+  // window is silent.
+  std::unique_ptr<TopicDialog> dlg = t->make();
   Host::Current().Guide().Post(kGuideWindowTitle, kGuideMessage, t->guideCode, 0);
+  if (t->setMode) t->setMode(*dlg, static_cast<int16_t>(t->mode));
   dlg->DoModal();
   return true;
 }
@@ -82,7 +82,11 @@ bool OpenTopic(int command) {
 void RegisterTopicFactories() {
   for (const auto& t : kTopics) {
     RegisterDialogFactory({t.templateId, "command " + std::to_string(t.command),
-                           [&t] { return std::unique_ptr<Dialog>(t.make(t.mode)); }});
+                           [&t] {
+                             std::unique_ptr<TopicDialog> d = t.make();
+                             if (t.setMode) t.setMode(*d, static_cast<int16_t>(t.mode));
+                             return std::unique_ptr<Dialog>(std::move(d));
+                           }});
   }
   RegisterDialogFactory({114, "graph", [] { return std::make_unique<CGraph>(); }});
   const struct {

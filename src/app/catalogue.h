@@ -2,6 +2,7 @@
 // mode. Opening a topic posts the guide notice, sets the mode and runs the dialog modally.
 #pragma once
 #include <memory>
+#include <cstdint>
 #include <span>
 
 #include "topics/topic_dialog.h"
@@ -17,7 +18,8 @@ struct TopicEntry {
   int templateId;
   int guideCode;
   int mode;  // -1: the class has no mode
-  std::unique_ptr<TopicDialog> (*make)(int mode);
+  std::unique_ptr<TopicDialog> (*make)();
+  void (*setMode)(TopicDialog& dlg, int16_t mode);  // nullptr when the class has no mode
 };
 
 std::span<const TopicEntry> TopicCatalogue();

@@ -130,7 +130,8 @@ TEST(Puzzle, ABrokenBoardIsReportedAndTheMoveCounted) {
   run.app().View()->LButtonDown({150, 120});
   EXPECT_EQ(g_nViewState, 1);
   EXPECT_EQ(g_ptTile[0], (Point{0, 0}));
-  const auto& messages = run.host().State()["messages"].AsArray();
+  Json state = run.host().State();
+  const auto& messages = state["messages"].AsArray();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0]["text"].AsString(), "パズルの数が異常になりました。");
   EXPECT_EQ(messages[0]["caption"].AsString(), "Velorin");
