@@ -22,12 +22,9 @@ constexpr std::u16string_view kDetails[] = {
 constexpr Color kCyan = Rgb(0, 255, 255);
 
 constexpr MessageEntry<CInduct> kMessages[] = {
-    {1005, kBnClicked, &CInduct::OnDetail},
-    {126, kBnClicked, &CInduct::OnExampleA},
-    {127, kBnClicked, &CInduct::OnExampleB},
-    {128, kBnClicked, &CInduct::OnExampleC},
-    {129, kBnClicked, &CInduct::OnExampleD},
-    {133, kBnClicked, &CInduct::OnDrill},
+    {1005, kBnClicked, &CInduct::OnDetail},  {126, kBnClicked, &CInduct::OnExampleA},
+    {127, kBnClicked, &CInduct::OnExampleB}, {128, kBnClicked, &CInduct::OnExampleC},
+    {129, kBnClicked, &CInduct::OnExampleD}, {133, kBnClicked, &CInduct::OnDrill},
 };
 }  // namespace
 

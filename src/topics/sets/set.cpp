@@ -19,10 +19,8 @@ constexpr Color kCyan = Rgb(0, 255, 255);
 constexpr Color kMagenta = Rgb(255, 0, 255);
 
 constexpr MessageEntry<CSet> kMessages[] = {
-    {126, kBnClicked, &CSet::OnGirls},
-    {127, kBnClicked, &CSet::OnGirlsGlasses},
-    {128, kBnClicked, &CSet::OnNoGlasses},
-    {129, kBnClicked, &CSet::OnGirlsNoGlasses},
+    {126, kBnClicked, &CSet::OnGirls},     {127, kBnClicked, &CSet::OnGirlsGlasses},
+    {128, kBnClicked, &CSet::OnNoGlasses}, {129, kBnClicked, &CSet::OnGirlsNoGlasses},
     {133, kBnClicked, &CSet::OnDrill},
 };
 }  // namespace
@@ -64,8 +62,8 @@ int CSet::ReadCounts() {
   // Each box is read into its own buffer first, so a refusal leaves every stored count alone.
   Text<6> texts[4];
   for (int i = 0; i < 4; ++i) GetDlgItemText(kEdits[i], texts[i]);
-  CountsCheck check = CheckCounts({texts[0].view(), texts[1].view(), texts[2].view(),
-                                   texts[3].view()});
+  CountsCheck check =
+      CheckCounts({texts[0].view(), texts[1].view(), texts[2].view(), texts[3].view()});
   if (!check.counts) {
     Refuse(kEdits[check.refused]);
     return -1;
@@ -83,8 +81,7 @@ std::string CSet::InvariantViolation() const {
   if (m_nGlasses < 0 || m_nGlasses > m_nClass) return "glasses outside 0..class";
   if (m_nBoysGlasses < 0 || m_nBoysGlasses > m_nBoys || m_nBoysGlasses > m_nGlasses)
     return "boys with glasses outside 0..min(boys, glasses)";
-  if (m_nClass - m_nBoys < m_nGlasses - m_nBoysGlasses)
-    return "more girls with glasses than girls";
+  if (m_nClass - m_nBoys < m_nGlasses - m_nBoysGlasses) return "more girls with glasses than girls";
   if (m_nChoice < 1 || m_nChoice > 4) return "choice outside 1..4";
   return {};
 }
@@ -110,23 +107,18 @@ void CSet::OnPaint(Dc& dc) {
   };
   const SetCounts counts{m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses};
   switch (m_nChoice) {
-    case 1:
-      ellipse(boys, colors::kWhite);
-      break;
+    case 1: ellipse(boys, colors::kWhite); break;
     case 2:
       dc.FillRect(universe, SolidBrush(colors::kWhite));
       ellipse(glasses, colors::kYellow);
       ellipse(boys, colors::kWhite);
       break;
-    case 3:
-      ellipse(glasses, colors::kWhite);
-      break;
+    case 3: ellipse(glasses, colors::kWhite); break;
     case 4:
       ellipse(boys, colors::kWhite);
       ellipse(glasses, colors::kWhite);
       break;
-    default:
-      break;
+    default: break;
   }
   if (auto formula = SetFormula(m_nChoice, counts)) m_szFormula = *formula;
 
@@ -153,8 +145,7 @@ void CSet::OnPaint(Dc& dc) {
   }
   {
     auto pen = dc.SelectPen(SolidPen(kMagenta, 2));
-    dc.Arc(glasses.left, glasses.top, glasses.right, glasses.bottom, 18 * x, 7 * y, 18 * x,
-           7 * y);
+    dc.Arc(glasses.left, glasses.top, glasses.right, glasses.bottom, 18 * x, 7 * y, 18 * x, 7 * y);
   }
 }
 

@@ -28,8 +28,7 @@ CountsCheck CheckCounts(const std::array<std::u16string_view, 4>& texts) {
   c.nGlasses = *glasses;
 
   auto both = ReadCount(texts[3]);
-  if (!both || *both > c.nBoys || *both > c.nGlasses ||
-      c.nClass - c.nBoys < c.nGlasses - *both)
+  if (!both || *both > c.nBoys || *both > c.nGlasses || c.nClass - c.nBoys < c.nGlasses - *both)
     return {std::nullopt, 3};
   c.nBoysGlasses = *both;
   return {c, -1};
@@ -38,20 +37,17 @@ CountsCheck CheckCounts(const std::array<std::u16string_view, 4>& texts) {
 std::optional<std::u16string> SetFormula(int choice, const SetCounts& c) {
   constexpr size_t kCap = 64;
   switch (choice) {
-    case 1:
-      return FormatString(kCap, u"%d -%d = %d (人)", {c.nClass, c.nBoys, c.nClass - c.nBoys});
+    case 1: return FormatString(kCap, u"%d -%d = %d (人)", {c.nClass, c.nBoys, c.nClass - c.nBoys});
     case 2:
       return FormatString(kCap, u"%d -%d = %d (人)",
                           {c.nGlasses, c.nBoysGlasses, c.nGlasses - c.nBoysGlasses});
     case 3:
-      return FormatString(kCap, u"%d -%d = %d (人)",
-                          {c.nClass, c.nGlasses, c.nClass - c.nGlasses});
+      return FormatString(kCap, u"%d -%d = %d (人)", {c.nClass, c.nGlasses, c.nClass - c.nGlasses});
     case 4:
       return FormatString(kCap, u"%d -(%d+%d-%d) = %d (人)",
                           {c.nClass, c.nBoys, c.nGlasses, c.nBoysGlasses,
                            c.nClass - c.nBoys - c.nGlasses + c.nBoysGlasses});
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 

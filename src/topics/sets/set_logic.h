@@ -11,10 +11,10 @@ namespace vl {
 
 // A class U with the boys A and the pupils with glasses B.
 struct SetCounts {
-  int16_t nClass = 50;        // n(U)
-  int16_t nBoys = 24;         // n(A)
-  int16_t nGlasses = 10;      // n(B)
-  int16_t nBoysGlasses = 6;   // n(A∩B)
+  int16_t nClass = 50;       // n(U)
+  int16_t nBoys = 24;        // n(A)
+  int16_t nGlasses = 10;     // n(B)
+  int16_t nBoysGlasses = 6;  // n(A∩B)
   friend bool operator==(const SetCounts&, const SetCounts&) = default;
 };
 

@@ -139,8 +139,7 @@ void CTestify::DrawOpening(Dc& dc) {
   {
     auto pen = dc.SelectPen(SolidPen(kCyan, 12));
     const Point from = onHalo(20, halo), to = onHalo(120, halo);
-    dc.Arc(face.x - halo, face.y - halo, face.x + halo, face.y + halo, from.x, from.y, to.x,
-           to.y);
+    dc.Arc(face.x - halo, face.y - halo, face.x + halo, face.y + halo, from.x, from.y, to.x, to.y);
   }
   struct Disc {
     int deg, palette;
@@ -286,19 +285,27 @@ void CTestify::DrawSetExtras(Dc& dc, const SetDiagram& d) {
   const int x = m_nUnitX, y = m_nUnitY;
   const int left = 2 * y, row1 = 11 * y, row2 = 12 * y;
   dc.SetTextColor(colors::kBlack);
-  // The red underlines mark "または" and "かつ", which swap sides in De Morgan's laws.
-  auto underline = [&](std::u16string_view sentence, size_t before, std::u16string_view first,
-                       std::u16string_view second) {
-    const int w = dc.GetTextExtent(sentence.substr(0, before)).cx;
+  // De Morgan's laws: the complement of the left side, the swapped right side, the law in words
+  // with red underlines under "または" and "かつ", which swap sides.
+  struct Law {
+    std::u16string_view left, right, words;
+    size_t before;  // characters of the words before the second underline
+    std::u16string_view first, second;
+  };
+  auto deMorgan = [&](const Law& law) {
+    dc.TextOut(left, row1, law.left);
+    dc.TextOut(left, row1, u"￣￣");
+    dc.TextOut(5 * x + left, row1, law.right);
+    dc.TextOut(5 * x + left, row1, u"￣ ￣");
+    dc.TextOut(left, row2, law.words);
+    const int w = dc.GetTextExtent(law.words.substr(0, law.before)).cx;
     dc.SetTextColor(colors::kRed);
-    dc.TextOut(3 * y, row2, first);
-    dc.TextOut(left + w, row2, second);
+    dc.TextOut(3 * y, row2, law.first);
+    dc.TextOut(left + w, row2, law.second);
     dc.SetTextColor(colors::kBlack);
   };
   switch (m_nChoice) {
-    case 0:
-      dc.TextOut(left, row1, u"ベン図");
-      break;
+    case 0: dc.TextOut(left, row1, u"ベン図"); break;
     case 1:
       dc.TextOut(left, row1, u"A");
       dc.TextOut(left, row2, u"元のない集合を空集合{}という。");
@@ -327,28 +334,15 @@ void CTestify::DrawSetExtras(Dc& dc, const SetDiagram& d) {
       dc.TextOut(left, row1, u"￣");
       dc.TextOut(left, row2, u"A でない");
       break;
-    case 7: {
-      constexpr std::u16string_view kLaw = u"(AまたはB)でない=(Aでない)かつ(Bでない)";
-      dc.TextOut(left, row1, u"A∪B=");
-      dc.TextOut(left, row1, u"￣￣");
-      dc.TextOut(5 * x + left, row1, u"A∩B");
-      dc.TextOut(5 * x + left, row1, u"￣ ￣");
-      dc.TextOut(left, row2, kLaw);
-      underline(kLaw, 17, u"＿＿＿", u"＿＿");
+    case 7:
+      deMorgan(
+          {u"A∪B=", u"A∩B", u"(AまたはB)でない=(Aでない)かつ(Bでない)", 17, u"＿＿＿", u"＿＿"});
       break;
-    }
-    case 8: {
-      constexpr std::u16string_view kLaw = u"(AかつB)でない=(Aでない)または(Bでない)";
-      dc.TextOut(left, row1, u"A∩B=");
-      dc.TextOut(left, row1, u"￣￣");
-      dc.TextOut(5 * x + left, row1, u"A∪B");
-      dc.TextOut(5 * x + left, row1, u"￣ ￣");
-      dc.TextOut(left, row2, kLaw);
-      underline(kLaw, 16, u"＿＿", u"＿＿＿");
+    case 8:
+      deMorgan(
+          {u"A∩B=", u"A∪B", u"(AかつB)でない=(Aでない)または(Bでない)", 16, u"＿＿", u"＿＿＿"});
       break;
-    }
-    default:
-      break;
+    default: break;
   }
 }
 

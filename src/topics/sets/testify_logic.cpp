@@ -191,24 +191,16 @@ Region SetPageRegion(int item, const SetDiagram& d) {
   const Region b = Region::FromEllipse(d.BoxB());
   switch (item) {
     case 0:
-    case 1:
-      return a;
-    case 2:
-      return Region::FromEllipse(d.BoxC());
-    case 3:
-      return Region::Combined(a, b, CombineMode::kOr);
-    case 4:
-      return Region::Combined(a, b, CombineMode::kAnd);
-    case 5:
-      return Region::Combined(a, b, CombineMode::kDiff);
-    case 6:
-      return Region::Combined(u, a, CombineMode::kXor);
-    case 7:
-      return Region::Combined(u, Region::Combined(a, b, CombineMode::kOr), CombineMode::kXor);
+    case 1: return a;
+    case 2: return Region::FromEllipse(d.BoxC());
+    case 3: return Region::Combined(a, b, CombineMode::kOr);
+    case 4: return Region::Combined(a, b, CombineMode::kAnd);
+    case 5: return Region::Combined(a, b, CombineMode::kDiff);
+    case 6: return Region::Combined(u, a, CombineMode::kXor);
+    case 7: return Region::Combined(u, Region::Combined(a, b, CombineMode::kOr), CombineMode::kXor);
     case 8:
       return Region::Combined(u, Region::Combined(a, b, CombineMode::kAnd), CombineMode::kXor);
-    default:
-      return {};
+    default: return {};
   }
 }
 

@@ -40,7 +40,7 @@ Region EmblemRegion(const Rect& box);
 struct SetDiagram {
   Rect universe;
   Point centreA, centreB;
-  int radius = 0;        // of A and B; C is half of it about A's centre
+  int radius = 0;  // of A and B; C is half of it about A's centre
   Rect BoxA() const;
   Rect BoxB() const;
   Rect BoxC() const;

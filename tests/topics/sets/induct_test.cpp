@@ -33,13 +33,14 @@ TEST(InductPage, EachRadioShowsItsExampleEveryTimeItIsClicked) {
 
 TEST(InductPage, DetailShowsBothReadingsInOrder) {
   ScriptRun run("command 2778\npress 1005\n");
-  EXPECT_EQ(MessageTexts(run.state()),
-            (std::vector<std::string>{
-                "「ｐならばｑである」が真である。\nすなわち\n「ｐのすべての元がｑの元である」\n"
-                "すなわち\n集合｛ｐ｝は集合｛ｑ｝に含まれる。",
-                "「ｐならばｑである」が真であることの証明\n⇒ｐのすべての元がｑの元であることを示す。"
-                "\n\n「ｐならばｑである」が偽であることの証明\n⇒ｐのある元がｑの元でないことを示す。"
-                "（反例）"}));
+  EXPECT_EQ(
+      MessageTexts(run.state()),
+      (std::vector<std::string>{
+          "「ｐならばｑである」が真である。\nすなわち\n「ｐのすべての元がｑの元である」\n"
+          "すなわち\n集合｛ｐ｝は集合｛ｑ｝に含まれる。",
+          "「ｐならばｑである」が真であることの証明\n⇒ｐのすべての元がｑの元であることを示す。"
+          "\n\n「ｐならばｑである」が偽であることの証明\n⇒ｐのある元がｑの元でないことを示す。"
+          "（反例）"}));
 }
 
 TEST(InductPage, OpensWithNoRadioCheckedAndTheFigure) {
@@ -50,15 +51,17 @@ TEST(InductPage, OpensWithNoRadioCheckedAndTheFigure) {
   // Client 484 x 290: X = 13, Y = 290 / 12 - 1 = 23.
   auto ellipses = OpsNamed(w, "ellipse");
   ASSERT_EQ(ellipses.size(), 2u);
-  EXPECT_EQ(RectOf((*ellipses[0])["rect"]), (Rect{46, 161, 184, 276}));   // {q}
-  EXPECT_EQ(RectOf((*ellipses[1])["rect"]), (Rect{69, 184, 115, 230}));   // {p}
+  EXPECT_EQ(RectOf((*ellipses[0])["rect"]), (Rect{46, 161, 184, 276}));  // {q}
+  EXPECT_EQ(RectOf((*ellipses[1])["rect"]), (Rect{69, 184, 115, 230}));  // {p}
   EXPECT_EQ((*ellipses[1])["pen"]["width"].AsInt(), 2);
   const Json& p = FindText(w, "{p}");
   EXPECT_EQ(p["x"].AsInt(), 4 * 23 - 13);
   EXPECT_EQ(p["y"].AsInt(), 8 * 23);
   // The case marks fall where the figure says: a) inside {p}, c) and d) in {q} outside {p},
   // b) outside {q}.
-  auto at = [&](const char* s) { return Point{FindText(w, s)["x"].AsInt(), FindText(w, s)["y"].AsInt()}; };
+  auto at = [&](const char* s) {
+    return Point{FindText(w, s)["x"].AsInt(), FindText(w, s)["y"].AsInt()};
+  };
   auto inside = [](Rect r, Point pt) {
     const double cx = (r.left + r.right) / 2.0, cy = (r.top + r.bottom) / 2.0;
     const double dx = (pt.x - cx) / (r.Width() / 2.0), dy = (pt.y + 8 - cy) / (r.Height() / 2.0);

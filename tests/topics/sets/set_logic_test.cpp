@@ -28,10 +28,10 @@ TEST(SetCounts, ClassNeedsAtLeastEightPupils) {
 }
 
 TEST(SetCounts, RefusesTheFirstBoxThatBreaksAnInvariant) {
-  EXPECT_EQ(Check(u"50", u"51", u"10", u"6").refused, 1);   // more boys than pupils
-  EXPECT_EQ(Check(u"50", u"24", u"51", u"6").refused, 2);   // more glasses than pupils
-  EXPECT_EQ(Check(u"50", u"4", u"10", u"6").refused, 3);    // more than the boys
-  EXPECT_EQ(Check(u"50", u"24", u"5", u"6").refused, 3);    // more than the glasses
+  EXPECT_EQ(Check(u"50", u"51", u"10", u"6").refused, 1);  // more boys than pupils
+  EXPECT_EQ(Check(u"50", u"24", u"51", u"6").refused, 2);  // more glasses than pupils
+  EXPECT_EQ(Check(u"50", u"4", u"10", u"6").refused, 3);   // more than the boys
+  EXPECT_EQ(Check(u"50", u"24", u"5", u"6").refused, 3);   // more than the glasses
   // 26 girls cannot include 30 girls with glasses; 26 girls with glasses fit.
   EXPECT_EQ(Check(u"50", u"24", u"30", u"0").refused, 3);
   EXPECT_TRUE(Check(u"50", u"24", u"30", u"4").counts);

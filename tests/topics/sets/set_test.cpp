@@ -71,8 +71,8 @@ TEST(SetPage, GirlsWithGlassesPaintOnlyThatSetYellowOnWhite) {
   for (const auto& op : ops)
     if (op["op"].AsString() == "fill_rect" || op["op"].AsString() == "ellipse")
       fills.push_back(op["op"].AsString() + " " + op["brush"]["color"].AsString());
-  EXPECT_EQ(fills, (std::vector<std::string>{"fill_rect #ffffff", "ellipse #ffff00",
-                                             "ellipse #ffffff"}));
+  EXPECT_EQ(fills,
+            (std::vector<std::string>{"fill_rect #ffffff", "ellipse #ffff00", "ellipse #ffffff"}));
 }
 
 TEST(SetPage, ClassSizeSevenIsRefusedAndEightAccepted) {

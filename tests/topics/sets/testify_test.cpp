@@ -52,8 +52,8 @@ TEST(ProofPage, OpensOnThePromptWithTheOpeningPicture) {
   EXPECT_GE(rays.size(), 360u);
   EXPECT_TRUE(std::all_of(rays.begin(), rays.end(), [](auto& c) { return c == "#800080"; }));
   // The opening picture: the chains, the halo, the balloons and their words.
-  for (const char* s : {"物理", "宗教", "自然", "神", "定理", "我思う。", "公理", "形", "時",
-                        "どれも確かでない"})
+  for (const char* s :
+       {"物理", "宗教", "自然", "神", "定理", "我思う。", "公理", "形", "時", "どれも確かでない"})
     EXPECT_FALSE(FindText(w, s).IsNull()) << s;
   EXPECT_EQ(FindText(w, "定義")["color"].AsString(), "#ffffff");
   auto arcs = OpsNamed(w, "arc");
@@ -101,7 +101,7 @@ TEST(ProofPage, FormulaPagesDrawTheirExponentsWithoutOverprinting) {
   const Json& geq = FindText(w, "≧ 0");
   ASSERT_FALSE(line.IsNull() || real.IsNull() || geq.IsNull());
   EXPECT_EQ(real["y"].AsInt(), line["y"].AsInt());
-  EXPECT_GT(real["x"].AsInt(), 11 + 216);           // line (1) is 216 px wide
+  EXPECT_GT(real["x"].AsInt(), 11 + 216);               // line (1) is 216 px wide
   EXPECT_GT(geq["x"].AsInt(), real["x"].AsInt() + 48);  // "(実数)" is 48 px wide
   EXPECT_FALSE(FindText(w, "（等号は a=bのとき）").IsNull());
 }
