@@ -12,11 +12,11 @@ class CArrange : public TopicDialog {
  public:
   explicit CArrange(Window* parent = nullptr);
 
-  arrange::Scores m_nScore{};        // table order; negative = absent
-  int16_t m_nNewScore = 0;           // the last accepted value of edit 145
-  arrange::Frequencies m_nFreq{};    // handed to the frequency table
-  int32_t m_bToStatistics = 0;       // 1 while the frequency table runs from here
-  int16_t m_nSelected = -1;          // selected cell 0..49, -1 = none
+  arrange::Scores m_nScore{};      // table order; negative = absent
+  int16_t m_nNewScore = 0;         // the last accepted value of edit 145
+  arrange::Frequencies m_nFreq{};  // handed to the frequency table
+  int32_t m_bToStatistics = 0;     // 1 while the frequency table runs from here
+  int16_t m_nSelected = -1;        // selected cell 0..49, -1 = none
 
   // Rectangle of cell i (row i / 10, column i % 10) in client pixels.
   Rect CellRect(int i) const;

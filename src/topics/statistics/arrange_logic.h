@@ -27,11 +27,11 @@ std::optional<int16_t> ReadScore(std::u16string_view text);
 void SortDescending(Scores& scores);
 
 struct ScoreStats {
-  int present = 0;        // pupils with a score >= 0
+  int present = 0;  // pupils with a score >= 0
   int32_t total = 0;
-  int highest = 0;        // starts from 0
-  int lowest = kTopScore; // starts from 100
-  double mean = 0.0;      // 0 when nobody is present
+  int highest = 0;         // starts from 0
+  int lowest = kTopScore;  // starts from 100
+  double mean = 0.0;       // 0 when nobody is present
 };
 ScoreStats Summarize(const Scores& scores);
 

@@ -11,10 +11,10 @@ constexpr int kEditCount = 114;
 constexpr int kClasses = correlate::kClasses;
 constexpr Color kBlue = colors::kBlue;
 
-constexpr const char16_t* kColumnHeads[] = {u"50-60", u"60-70",  u"70-80", u"80-90",
+constexpr const char16_t* kColumnHeads[] = {u"50-60",  u"60-70",  u"70-80", u"80-90",
                                             u"90-100", u"階級値", u"度数f", u"  y",
                                             u" fy",    u" fy^2",  u" ∑x",   u" y∑x"};
-constexpr const char16_t* kRowHeads[] = {u"50-60", u"60-70",  u"70-80", u"80-90",
+constexpr const char16_t* kRowHeads[] = {u"50-60",  u"60-70",  u"70-80", u"80-90",
                                          u"90-100", u"階級値", u"度数f", u"  x",
                                          u" fx",    u" fx^2",  u" ∑y",   u" x∑y"};
 }  // namespace
@@ -192,8 +192,8 @@ void CCorrelate::DrawJuniorTexts(Dc& dc, const correlate::Sums& sums) {
   dc.SetTextColor(kBlue);
   const correlate::Margin& y = sums.maths;
   const correlate::Margin& x = sums.science;
-  FormatText(m_szText, u"数学の平均=75+10(%d)/(%d)=%2.1f  理科の平均=75+10(%d)/(%d)=%2.1f",
-             y.sumU, y.total, correlate::MeanScore(y.sumU, y.total), x.sumU, x.total,
+  FormatText(m_szText, u"数学の平均=75+10(%d)/(%d)=%2.1f  理科の平均=75+10(%d)/(%d)=%2.1f", y.sumU,
+             y.total, correlate::MeanScore(y.sumU, y.total), x.sumU, x.total,
              correlate::MeanScore(x.sumU, x.total));
   dc.TextOut(10, b + 2 * uy, m_szText);
   dc.TextOut(10, b + 6 * uy, correlate::BetterInMathsLine(m_nTable));

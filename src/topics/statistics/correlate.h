@@ -18,9 +18,9 @@ class CCorrelate : public TopicDialog {
   int32_t m_bNewLayout = 0;     // work out the layout at the next paint
   int16_t m_nSelCol = -1;       // selected cell, -1 = none
   int16_t m_nSelRow = -1;
-  int16_t m_nGridX = 0;         // a cell is 6 of these wide
-  int16_t m_nGridY = 0;         // row height
-  int16_t m_nTop = 0;           // y of the table's top line
+  int16_t m_nGridX = 0;  // a cell is 6 of these wide
+  int16_t m_nGridY = 0;  // row height
+  int16_t m_nTop = 0;    // y of the table's top line
 
   // Rectangle of grid column j, grid row i (data cell (c, r) is column c + 1, row r + 1).
   Rect GridRect(int j, int i) const;

@@ -29,11 +29,11 @@ inline int ClassValue(int k) { return 55 + 10 * k; }
 // Σ f·(other u) and u·(cross sum); then the grand totals of each.
 struct Margin {
   std::array<int32_t, kClasses> n{}, nu{}, nu2{}, cross{}, ucross{};
-  int32_t total = 0;       // N
-  int32_t sumU = 0;        // A = Σ n·u
-  int32_t sumU2 = 0;       // B = Σ n·u²
-  int32_t sumCross = 0;    // Σ cross
-  int32_t sumUCross = 0;   // C = Σ u·cross
+  int32_t total = 0;      // N
+  int32_t sumU = 0;       // A = Σ n·u
+  int32_t sumU2 = 0;      // B = Σ n·u²
+  int32_t sumCross = 0;   // Σ cross
+  int32_t sumUCross = 0;  // C = Σ u·cross
 };
 struct Sums {
   Margin maths;    // per row r (Y)
@@ -56,7 +56,8 @@ struct Coefficient {
 };
 Coefficient CoefficientOf(const Sums& s);
 
-// "正の相関が認められる。" above 0.5, "負の相関が認められる。" below -0.5, else "相関が認められない。".
+// "正の相関が認められる。" above 0.5, "負の相関が認められる。" below -0.5, else
+// "相関が認められない。".
 std::u16string_view Verdict(double r);
 
 }  // namespace vl::correlate

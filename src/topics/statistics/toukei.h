@@ -19,13 +19,13 @@ class CToukei : public TopicDialog {
     m_bFreqGiven = 1;
   }
 
-  toukei::Column m_nMid{};     // class values x
-  toukei::Column m_nFreq{};    // frequencies f
-  int32_t m_bFreqGiven = 0;    // the opener supplied m_nFreq
-  int16_t m_nSel = -1;         // selected row of the frequency column
-  int16_t m_nScore = -1;       // score whose deviation score is asked
-  float m_fSd = 0.0f;          // s of the last paint with data
-  float m_fMean = 0.0f;        // m of the last paint with data
+  toukei::Column m_nMid{};   // class values x
+  toukei::Column m_nFreq{};  // frequencies f
+  int32_t m_bFreqGiven = 0;  // the opener supplied m_nFreq
+  int16_t m_nSel = -1;       // selected row of the frequency column
+  int16_t m_nScore = -1;     // score whose deviation score is asked
+  float m_fSd = 0.0f;        // s of the last paint with data
+  float m_fMean = 0.0f;      // m of the last paint with data
 
  protected:
   bool OnInitDialog() override;

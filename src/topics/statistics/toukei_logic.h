@@ -21,7 +21,7 @@ std::optional<int16_t> ReadWholeNumber(std::u16string_view text);
 inline int16_t ClassValue(int k) { return static_cast<int16_t>(5 + kClassWidth * k); }
 
 struct Row {
-  int32_t u = 0;    // (x - 55) / 10, truncating
+  int32_t u = 0;  // (x - 55) / 10, truncating
   int32_t uf = 0;
   int32_t u2f = 0;
 };

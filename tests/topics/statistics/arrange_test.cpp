@@ -27,7 +27,8 @@ std::string Click(int cell) {
 std::vector<std::string> Cells(const Json& w) {
   std::vector<std::string> cells;
   for (int i = 0; i < 50; ++i)
-    cells.push_back(LineAt(w, (3 + i / 10) * Y, (5 + 4 * (i % 10)) * X, (5 + 4 * (i % 10)) * X + 1));
+    cells.push_back(
+        LineAt(w, (3 + i / 10) * Y, (5 + 4 * (i % 10)) * X, (5 + 4 * (i % 10)) * X + 1));
   return cells;
 }
 
@@ -99,7 +100,8 @@ TEST(ArrangePage, MedianOfFortyNineAfterSortingIsThe25th) {
   ASSERT_EQ(run.status(), 0) << run.error();
   auto cells = Cells(run.top());
   EXPECT_EQ(cells[49], "...");
-  EXPECT_EQ(LineAt(run.top(), 11 * Y), "メジアン= 25番目の点数 = " + std::to_string(std::stoi(cells[24])));
+  EXPECT_EQ(LineAt(run.top(), 11 * Y),
+            "メジアン= 25番目の点数 = " + std::to_string(std::stoi(cells[24])));
   EXPECT_EQ(LineAt(run.top(), 9 * Y).rfind("人数=49  ", 0), 0u);
 }
 

@@ -1,3 +1,5 @@
+#include "topics/statistics/graph.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +8,6 @@
 #include "page_text.h"
 #include "platform/script/script_host.h"
 #include "resources/resources.h"
-#include "topics/statistics/graph.h"
 #include "topics/statistics/graph_logic.h"
 
 namespace vl {
@@ -20,9 +21,8 @@ TEST(GraphLogic, StepsSwitchAt15And100) {
   struct Case {
     int32_t largest;
     int step, steps;
-  } cases[] = {{0, 1, 1},    {14, 1, 15},  {15, 10, 2},  {90, 10, 10},
-               {99, 10, 10}, {100, 50, 3}, {450, 50, 10}, {8499, 50, 170}, {8500, 5000, 2},
-               {65534, 50000, 2}};
+  } cases[] = {{0, 1, 1},    {14, 1, 15},   {15, 10, 2},     {90, 10, 10},    {99, 10, 10},
+               {100, 50, 3}, {450, 50, 10}, {8499, 50, 170}, {8500, 5000, 2}, {65534, 50000, 2}};
   for (auto c : cases) {
     graph::Scale s = graph::ScaleFor(c.largest, kHeight);
     EXPECT_EQ(s.step, c.step) << c.largest;
@@ -81,8 +81,8 @@ TEST_F(GraphPage, DefaultFrequenciesLabelTensAndFifties) {
   Json w = Draw(Freq({0, 10, 20, 30, 40, 50, 60, 70, 80, 90}));
   EXPECT_EQ(Labels(w, 0, 36),
             (std::vector<std::string>{"10", "20", "30", "40", "50", "60", "70", "80", "90"}));
-  EXPECT_EQ(Labels(w, 216, 261), (std::vector<std::string>{"50", "100", "150", "200", "250",
-                                                           "300", "350", "400", "450"}));
+  EXPECT_EQ(Labels(w, 216, 261), (std::vector<std::string>{"50", "100", "150", "200", "250", "300",
+                                                           "350", "400", "450"}));
   EXPECT_EQ(testing::CountOps(w, "rectangle", "#ff0000"), 10);
 }
 

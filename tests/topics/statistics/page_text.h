@@ -18,8 +18,7 @@ inline std::string LineAt(const Json& window, int y, int xMin = 0, int xMax = 10
     int x = op["x"].AsInt();
     if (x >= xMin && x < xMax) parts.emplace_back(x, op["text"].AsString());
   }
-  std::stable_sort(parts.begin(), parts.end(),
-                   [](auto& a, auto& b) { return a.first < b.first; });
+  std::stable_sort(parts.begin(), parts.end(), [](auto& a, auto& b) { return a.first < b.first; });
   std::string line;
   for (auto& p : parts) line += p.second;
   return line;

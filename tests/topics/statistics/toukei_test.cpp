@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "page_text.h"
 #include "notation/format_text.h"
+#include "page_text.h"
 #include "topics/statistics/toukei_logic.h"
 
 namespace vl {
@@ -98,7 +98,7 @@ TEST(ToukeiPage, DefaultTableShowsMeanAndDeviationInTheFrames) {
   const Json& score = FindText(w, "50+10(60-m)/s = 46");
   ASSERT_FALSE(score.IsNull());
   EXPECT_EQ(score["color"].AsString(), "#ff0000");
-  EXPECT_FALSE(FindText(w, "450").IsNull());  // Σf
+  EXPECT_FALSE(FindText(w, "450").IsNull());   // Σf
   EXPECT_FALSE(FindText(w, "3000").IsNull());  // Σu²f
 }
 
@@ -136,7 +136,7 @@ TEST(ToukeiPage, InputNeedsARowAndRefusesWhatDoesNotFit16Bits) {
 
   ScriptRun big("command 2774\n" + SetRow(9, "32767") + SetRow(8, "32767") + SetRow(7, "32768"));
   const Json& w = big.top();
-  EXPECT_EQ(w["focus"].AsInt(), 113);  // 32768 refused
+  EXPECT_EQ(w["focus"].AsInt(), 113);            // 32768 refused
   EXPECT_FALSE(FindText(w, "65814").IsNull());   // Σf
   EXPECT_FALSE(FindText(w, "229369").IsNull());  // Σuf
   EXPECT_FALSE(FindText(w, "820015").IsNull());  // Σu²f
