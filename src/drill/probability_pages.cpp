@@ -1,5 +1,7 @@
 // The drill pages of the two-dice topic: a multiple among three-digit numbers, and three
 // problems solved by a change of viewpoint.
+#include <algorithm>
+
 #include "drill/drill_pages.h"
 #include "drill/drill_texts.h"
 #include "notation/notation.h"
@@ -90,14 +92,17 @@ void PaintMultiplePage(Dc& dc, DrillPage& page) {
   dc.TextOut(2 * X, 0, u"0,1,2,3,4の異なる３つの数字を使って３桁の数字を");
   PageText(dc, page, 2 * X, Y, u"作るとき、その数が %dの倍数になる確率を求めよ。", m);
 
-  // The three places, each a thick bar under its label.
+  // The three places, each a thick bar under its label; the bar's round end stays below the
+  // second line of the problem.
   static constexpr std::u16string_view kPlaces[] = {u"100", u" 10", u"  1"};
+  constexpr int kBarWidth = 24;
   dc.SetTextColor(colors::kBlue);
   {
-    auto pen = dc.SelectPen(SolidPen(kGreen, 24));
+    auto pen = dc.SelectPen(SolidPen(kGreen, kBarWidth));
+    const int top = std::max(5 * Y / 2, 2 * Y + kBarWidth / 2);
     for (int k = 0; k < 3; ++k) {
       const int c = 3 + 4 * k;
-      dc.MoveTo(c * X, 5 * Y / 2);
+      dc.MoveTo(c * X, top);
       dc.LineTo(c * X, 4 * Y);
       dc.TextOut((c - 2) * X, 5 * Y / 2, kPlaces[k]);
     }

@@ -354,6 +354,15 @@ TEST(DrillPages, MultiplesOfTwoInRowsOfEight) {
   EXPECT_EQ(numbers.front()->text, u"102");
   EXPECT_TRUE(At(shown, u"2の倍数は以下の 30通り", 3 * X, 9 * Y));
   EXPECT_TRUE(At(shown, u"よって、確率は 30/48=5/8", 3 * X, 14 * Y + 10));
+  // The thick place bars, round ends included, stay below the problem's two lines.
+  auto bars = shown.all<LineOp>();
+  ASSERT_GE(bars.size(), 3u);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(bars[k]->pen.width, 24);
+    EXPECT_EQ(bars[k]->from.x, (3 + 4 * k) * X);
+    EXPECT_GE(bars[k]->from.y - 12, 2 * Y);
+    EXPECT_EQ(bars[k]->to.y, 4 * Y);
+  }
 }
 
 TEST(DrillPages, MultiplesOfNineAreTheArrangementsOfTwoThreeFour) {
