@@ -90,9 +90,9 @@ void CBindist::PaintBinomial(Dc& dc) {
     int cellX;
   };
   static constexpr Column kColumns[] = {
-      {u"0", 20, u"0", u"", u"q", 19},   {u"1", 28, u"1", u"p", u"q", 26},
-      {u"･･･", 33, u"", u"", u"", 33},   {u"r", 38, u"r", u"p", u"q", 36},
-      {u"･･･", 43, u"", u"", u"", 43},   {u"n", 48, u"n", u"p", u"", 46},
+      {u"0", 20, u"0", u"", u"q", 19}, {u"1", 28, u"1", u"p", u"q", 26},
+      {u"･･･", 33, u"", u"", u"", 33}, {u"r", 38, u"r", u"p", u"q", 36},
+      {u"･･･", 43, u"", u"", u"", 43}, {u"n", 48, u"n", u"p", u"", 46},
   };
   for (const Column& c : kColumns) {
     dc.TextOut(c.headX * cw, 3 * lh, c.head);

@@ -11,8 +11,8 @@ class CBindist : public DistributionDialog {
  public:
   explicit CBindist(Window* parent = nullptr);
 
-  int16_t m_nN = 100;    // sample size, or products drawn
-  int16_t m_nK = 4;      // defect rate in percent, or defectives found
+  int16_t m_nN = 100;  // sample size, or products drawn
+  int16_t m_nK = 4;    // defect rate in percent, or defectives found
 
   void OnStart();
 

@@ -141,8 +141,8 @@ void CNorDist::PaintNormal(Dc& dc) {
 
   Text<16> label;
   FormatText(label, u"%3.1f", z);
-  DrawNormalCurve(dc, lh, 13 * cw, 2 * lh, 0, z > 0 ? 8 * cw : 4 * cw, u"0", label.view(),
-                  37 * cw, 15 * lh);
+  DrawNormalCurve(dc, lh, 13 * cw, 2 * lh, 0, z > 0 ? 8 * cw : 4 * cw, u"0", label.view(), 37 * cw,
+                  15 * lh);
 }
 
 void CNorDist::PaintMean(Dc& dc) {

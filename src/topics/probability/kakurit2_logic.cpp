@@ -60,7 +60,8 @@ Bracket MakeBracket(int n, int unitX) {
   while (b.rows.back().size() > 1) {
     const std::vector<int>& prev = b.rows.back();
     std::vector<int> next;
-    for (std::size_t m = 0; m + 1 < prev.size(); m += 2) next.push_back((prev[m] + prev[m + 1]) / 2);
+    for (std::size_t m = 0; m + 1 < prev.size(); m += 2)
+      next.push_back((prev[m] + prev[m + 1]) / 2);
     b.rows.push_back(std::move(next));
   }
   return b;

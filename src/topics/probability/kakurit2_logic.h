@@ -40,11 +40,11 @@ struct FirstRoundSlot {
 // A knock-out bracket of n entrants with the fewest byes, laid out over 32 units.
 struct Bracket {
   int n = 0;
-  int k = 0;  // 2^k <= n < 2^(k+1)
-  int p = 0;  // 2^k: the entrants left after the first round
-  int spacing = 0;            // pixels between neighbouring entrants
-  int firstRoundGames = 0;    // n - p
-  int byes = 0;               // 2p - n
+  int k = 0;                // 2^k <= n < 2^(k+1)
+  int p = 0;                // 2^k: the entrants left after the first round
+  int spacing = 0;          // pixels between neighbouring entrants
+  int firstRoundGames = 0;  // n - p
+  int byes = 0;             // 2p - n
   std::vector<FirstRoundSlot> firstRound;
   // rows[0]: the p nodes after the first round; each later row halves the one before, the
   // last holding the champion alone.

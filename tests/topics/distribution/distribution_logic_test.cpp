@@ -1,9 +1,10 @@
+#include "topics/distribution/distribution_logic.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "notation/format_text.h"
-#include "topics/distribution/distribution_logic.h"
 
 namespace vl {
 namespace {
@@ -22,11 +23,11 @@ TEST(BinomialEntries, RangesAndTheEditRefused) {
     const char16_t* k;
     int refused;
   } cases[] = {
-      {0, u"100", u"0", kEditBinomialK},     {0, u"100", u"101", kEditBinomialK},
-      {0, u"100", u"", kEditBinomialK},      {0, u"100", u"4.5", kEditBinomialK},
-      {0, u"0", u"4", kEditBinomialN},       {0, u"", u"4", kEditBinomialN},
-      {0, u"40000", u"4", kEditBinomialN},   {0, u"-5", u"4", kEditBinomialN},
-      {0, u"0", u"0", kEditBinomialN},       {1, u"50", u"100", kEditBinomialK},
+      {0, u"100", u"0", kEditBinomialK},      {0, u"100", u"101", kEditBinomialK},
+      {0, u"100", u"", kEditBinomialK},       {0, u"100", u"4.5", kEditBinomialK},
+      {0, u"0", u"4", kEditBinomialN},        {0, u"", u"4", kEditBinomialN},
+      {0, u"40000", u"4", kEditBinomialN},    {0, u"-5", u"4", kEditBinomialN},
+      {0, u"0", u"0", kEditBinomialN},        {1, u"50", u"100", kEditBinomialK},
       {1, u"8000", u"70000", kEditBinomialK}, {0, u"12a", u"4", kEditBinomialN},
   };
   for (const Case& c : cases) {
@@ -59,9 +60,9 @@ TEST(Tenths, SinglePrecisionTruncation) {
   struct Case {
     const char16_t* text;
     int32_t tenths;
-  } cases[] = {{u"4.2", 42},   {u"4.25", 42}, {u"2.8", 28},     {u"2.2", 22},   {u"10.5", 105},
-               {u"-4.25", -42}, {u"5000", 50000}, {u"800", 8000}, {u"", 0},     {u"0.05", 0},
-               {u"32767", 327670}, {u"-9999", -99990}};
+  } cases[] = {{u"4.2", 42},   {u"4.25", 42},   {u"2.8", 28},       {u"2.2", 22},
+               {u"10.5", 105}, {u"-4.25", -42}, {u"5000", 50000},   {u"800", 8000},
+               {u"", 0},       {u"0.05", 0},    {u"32767", 327670}, {u"-9999", -99990}};
   for (const Case& c : cases) {
     float v = 0;
     int32_t t = -1;

@@ -68,16 +68,18 @@ TEST(Binomial, RefusedEntriesChangeNothing) {
     const char* n;
     const char* k;
     int focus;
-  } cases[] = {{"2783", "100", "0", 154},  {"2783", "100", "101", 154}, {"2783", "0", "4", 153},
-               {"2783", "40000", "4", 153}, {"2783", "0", "0", 153},    {"2785", "50", "100", 154}};
+  } cases[] = {{"2783", "100", "0", 154}, {"2783", "100", "101", 154},
+               {"2783", "0", "4", 153},   {"2783", "40000", "4", 153},
+               {"2783", "0", "0", 153},   {"2785", "50", "100", 154}};
   for (const Case& c : cases) {
     ScriptRun run(std::string("command ") + c.command + "\ntype 153 " + c.n + "\ntype 154 " + c.k +
                   "\npress 101\nexpose\n");
     ASSERT_EQ(run.status(), 0) << run.error();
     EXPECT_EQ(run.top()["focus"].AsInt(), c.focus) << c.n << " " << c.k;
     // The page still shows the opening values.
-    EXPECT_TRUE(Has(run.top(), std::string(c.command) == "2783" ? "m=100*4/100=4.0"
-                                                               : "不良品の標本比率p'=100/8000=0.0125"))
+    EXPECT_TRUE(Has(run.top(), std::string(c.command) == "2783"
+                                   ? "m=100*4/100=4.0"
+                                   : "不良品の標本比率p'=100/8000=0.0125"))
         << c.n << " " << c.k;
   }
 }

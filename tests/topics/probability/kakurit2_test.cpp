@@ -127,7 +127,8 @@ TEST(Tournament, EightEntrants) {
   std::vector<std::string> labels;
   std::vector<int> rows;
   for (auto& op : top["ops"].AsArray())
-    if (op["op"].AsString() == "text" && op["x"].AsInt() == 33 * kU && op["y"].AsInt() < y0 + 4 * kV) {
+    if (op["op"].AsString() == "text" && op["x"].AsInt() == 33 * kU &&
+        op["y"].AsInt() < y0 + 4 * kV) {
       labels.push_back(op["text"].AsString());
       rows.push_back(op["y"].AsInt());
     }
