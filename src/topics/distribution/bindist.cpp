@@ -19,17 +19,18 @@ bool CBindist::OnInitDialog() {
   TakeFontUnits();
   struct Opening {
     std::u16string_view labelN, labelK, n, k;
+    int16_t nValue, kValue;
   };
-  static constexpr Opening kBinomial{u"標本数n", u"不良率k", u"100", u"4"};
-  static constexpr Opening kRatio{u"製品数n", u"不良品k", u"8000", u"100"};
+  static constexpr Opening kBinomial{u"標本数n", u"不良率k", u"100", u"4", 100, 4};
+  static constexpr Opening kRatio{u"製品数n", u"不良品k", u"8000", u"100", 8000, 100};
   const Opening& o = m_nMode == 1 ? kRatio : kBinomial;
   if (m_nMode == 1) SetWindowText(u"比率の推定");
   SetDlgItemText(152, o.labelN);
   SetDlgItemText(155, o.labelK);
   SetDlgItemText(kEditBinomialN, o.n);
   SetDlgItemText(kEditBinomialK, o.k);
-  m_nN = m_nMode == 1 ? 8000 : 100;
-  m_nK = m_nMode == 1 ? 100 : 4;
+  m_nN = o.nValue;
+  m_nK = o.kValue;
   return true;
 }
 
