@@ -82,7 +82,8 @@ void CVelorinApp::OnFileOpen() {
 bool CVelorinApp::OpenDocumentFile(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path file = fs::absolute(fs::path(path), ec);
+  // The recent-file list keeps full paths, so one file is never listed twice.
+  fs::path file = fs::absolute(fs::path(path), ec).lexically_normal();
   if (ec) file = fs::path(path);
   std::u16string name = Utf8ToUtf16(file.filename().string());
   // The document holds no data, but the file must at least be a file that can be read.

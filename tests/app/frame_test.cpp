@@ -109,7 +109,8 @@ TEST_F(FileCommands, RecentListKeepsFourNewestFirstWithoutRepeats) {
   ScriptRun run("");
   CVelorinApp& app = run.app();
   std::string a = Touch("a"), b = Touch("b"), c = Touch("c"), d = Touch("d"), e = Touch("e");
-  for (const std::string& f : {a, b, c, a, d, e}) EXPECT_TRUE(app.OpenDocumentFile(f));
+  std::string aAgain = (dir_ / "." / "a").string();
+  for (const std::string& f : {a, b, c, aAgain, d, e}) EXPECT_TRUE(app.OpenDocumentFile(f));
   std::vector<std::string> expected{e, d, a, c};
   EXPECT_EQ(app.RecentFileList(), expected);
   EXPECT_EQ(run.host().Recent().Load(), expected);
