@@ -128,6 +128,33 @@ std::pair<int, int> ArcAngles(const ArcGeometry& g) {
 // The cell of a font is its em square at the requested pixel height, which is what the pages
 // lay lines out by; the ascent is the font's own, measured on the unhinted outlines.
 int CellHeight(const Font& f) { return std::max(1, std::abs(f.height)); }
+// Text is laid out character by character on whole pixels: each advance is the font's own,
+// rounded down, so a half-width character of an odd height h is h/2 wide as the pages expect,
+// and what is measured is exactly where the characters are drawn.
+namespace {
+struct Run {
+  QStringList chars;
+  std::vector<int> advances;
+  int width = 0;
+};
+Run LayOut(const QFont& font, std::u16string_view text) {
+  auto z = text.find(u'\0');
+  if (z != std::u16string_view::npos) text = text.substr(0, z);
+  const QFontMetricsF fm(font);
+  Run run;
+  for (size_t i = 0; i < text.size(); ++i) {
+    size_t n = (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) ? 2 : 1;
+    QString c = ToQString(text.substr(i, n));
+    i += n - 1;
+    const int adv = static_cast<int>(std::floor(fm.horizontalAdvance(c) + 1e-6));
+    run.chars << c;
+    run.advances.push_back(adv);
+    run.width += adv;
+  }
+  return run;
+}
+}  // namespace
+
 int Ascent(const Font& f) {
   QFont q = ToQFont(f);
   q.setHintingPreference(QFont::PreferNoHinting);
@@ -211,15 +238,14 @@ QtDc::QtDc(QPainter* painter, std::optional<QRegion> baseClip)
 }
 
 Size QtDc::MeasureText(const Font& f, std::u16string_view text) {
-  QFontMetrics fm(ToQFont(f));
-  auto z = text.find(u'\0');
-  if (z != std::u16string_view::npos) text = text.substr(0, z);
-  return {fm.horizontalAdvance(ToQString(text)), CellHeight(f)};
+  return {LayOut(ToQFont(f), text).width, CellHeight(f)};
 }
 
 TextMetrics QtDc::MeasureMetrics(const Font& f) {
-  QFontMetrics fm(ToQFont(f));
-  return TextMetrics{CellHeight(f), fm.averageCharWidth(), std::max(0, fm.leading()), Ascent(f)};
+  // The average width rounds down as the advances do.
+  const QFontMetricsF fm(ToQFont(f));
+  return TextMetrics{CellHeight(f), static_cast<int>(std::floor(fm.averageCharWidth() + 1e-6)),
+                     std::max(0, qRound(fm.leading())), Ascent(f)};
 }
 
 void QtDc::Replay(const DisplayList& ops) {
@@ -236,14 +262,17 @@ void QtDc::Emit(const DrawOp& op) {
   std::visit(
       Overloaded{
           [&](const TextOp& t) {
-            QFont font = ToQFont(t.font);
-            QFontMetrics fm(font);
-            QString s = ToQString(t.text);
-            if (t.opaque)
-              p.fillRect(QRect(t.x, t.y, fm.horizontalAdvance(s), CellHeight(t.font)), Qt::white);
+            const QFont font = ToQFont(t.font);
+            const Run run = LayOut(font, t.text);
+            if (t.opaque) p.fillRect(QRect(t.x, t.y, run.width, CellHeight(t.font)), Qt::white);
             p.setFont(font);
             p.setPen(ToQColor(t.color));
-            p.drawText(QPointF(t.x, t.y + Ascent(t.font)), s);
+            const int baseline = t.y + Ascent(t.font);
+            int x = t.x;
+            for (qsizetype i = 0; i < run.chars.size(); ++i) {
+              p.drawText(QPointF(x, baseline), run.chars[i]);
+              x += run.advances[static_cast<size_t>(i)];
+            }
           },
           [&](const LineOp& l) {
             DrawLine(p, l.pen, l.from, l.to);
