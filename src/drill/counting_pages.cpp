@@ -92,9 +92,10 @@ void PaintFiguresPage(Dc& dc, DrillPage& page) {
   dc.TextOut(2 * Y, 2 * Y, u"もれなく、重複せずに数えること！");
   dc.SetTextColor(colors::kRed);
   PageText(dc, page, Y, 9 * Y, u"（答え）%d個", page.m_nAns);
-  static constexpr std::u16string_view kTriangles[] = {u"小さい三角形：４個", u"大きい三角形：１個"};
-  static constexpr std::u16string_view kRectangles[] = {u"小さい四角形：４個", u"横長の四角形：２個",
-                                                        u"縦長の四角形：２個", u"大きい四角形：１個"};
+  static constexpr std::u16string_view kTriangles[] = {u"小さい三角形：４個",
+                                                       u"大きい三角形：１個"};
+  static constexpr std::u16string_view kRectangles[] = {
+      u"小さい四角形：４個", u"横長の四角形：２個", u"縦長の四角形：２個", u"大きい四角形：１個"};
   int row = 10;
   if (page.m_nSubMode == 1)
     for (auto line : kTriangles) dc.TextOut(4 * Y, row++ * Y, line);

@@ -73,9 +73,7 @@ DrillSlots GenerateDrill(int16_t code, DrillSlots s, CRandom& rng) {
       s.m_nAux1 = S16(s.m_nA + 2);
       s.m_nAns = Binomial16(s.m_nAux1, s.m_nA);
       break;
-    case 2776:
-      GenerateBooks(s, rng);
-      break;
+    case 2776: GenerateBooks(s, rng); break;
     case 2777: {
       s.m_nA = S16(draw(6));
       int d = draw(5);
@@ -92,9 +90,7 @@ DrillSlots GenerateDrill(int16_t code, DrillSlots s, CRandom& rng) {
       s.m_nA = S16(-1 - draw(5));
       s.m_nB = s.m_nAns == 1 ? S16(-1 - draw(4)) : S16(draw(4) + 1);
       break;
-    case 2781:
-      s.m_nB = S16(draw(8) + 2);
-      break;
+    case 2781: s.m_nB = S16(draw(8) + 2); break;
     case 2782:
       s.m_nSubMode = S16(draw(3));
       if (s.m_nSubMode == 0) {

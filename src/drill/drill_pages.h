@@ -25,20 +25,20 @@ void PaintDrillPage(Dc& dc, DrillPage& page);
 void DrawChordArc(Dc& dc, Point p, Point q);
 
 // Counting pages.
-void PaintRoutesPage(Dc& dc, DrillPage& page);         // 2769
-void PaintFiguresPage(Dc& dc, DrillPage& page);        // 2770
-void PaintDistinctDigitsPage(Dc& dc, DrillPage& page); // 2771
-void PaintDigitChoicePage(Dc& dc, DrillPage& page);    // 2772
-void PaintTrinomialPage(Dc& dc, DrillPage& page);      // 2775
-void PaintClosedStreetPage(Dc& dc, DrillPage& page);   // 2777
+void PaintRoutesPage(Dc& dc, DrillPage& page);          // 2769
+void PaintFiguresPage(Dc& dc, DrillPage& page);         // 2770
+void PaintDistinctDigitsPage(Dc& dc, DrillPage& page);  // 2771
+void PaintDigitChoicePage(Dc& dc, DrillPage& page);     // 2772
+void PaintTrinomialPage(Dc& dc, DrillPage& page);       // 2775
+void PaintClosedStreetPage(Dc& dc, DrillPage& page);    // 2777
 // Set, logic and proof pages.
-void PaintBooksPage(Dc& dc, DrillPage& page);          // 2776
-void PaintSetBasicsPage(Dc& dc, DrillPage& page);      // 2787
-void PaintQuadraticPage(Dc& dc, DrillPage& page);      // 2778
-void PaintProofPage(Dc& dc, DrillPage& page);          // 2779
+void PaintBooksPage(Dc& dc, DrillPage& page);      // 2776
+void PaintSetBasicsPage(Dc& dc, DrillPage& page);  // 2787
+void PaintQuadraticPage(Dc& dc, DrillPage& page);  // 2778
+void PaintProofPage(Dc& dc, DrillPage& page);      // 2779
 // Probability pages.
-void PaintMultiplePage(Dc& dc, DrillPage& page);       // 2781
-void PaintViewpointPage(Dc& dc, DrillPage& page);      // 2782
+void PaintMultiplePage(Dc& dc, DrillPage& page);   // 2781
+void PaintViewpointPage(Dc& dc, DrillPage& page);  // 2782
 
 // Formats a line into the page's scratch text and draws it at (x, y).
 template <class... Args>

@@ -7,8 +7,8 @@ namespace vl {
 
 // One exercise on the basics of sets, for a = A, b = B and the caller's item.
 struct SetBasicsExercise {
-  bool heading = false;   // "全体集合U={実数}のとき" comes first
-  std::u16string problem; // empty: no exercise for this item
+  bool heading = false;    // "全体集合U={実数}のとき" comes first
+  std::u16string problem;  // empty: no exercise for this item
   std::u16string answer;
 };
 SetBasicsExercise MakeSetBasicsExercise(int a, int b, int item);

@@ -61,9 +61,8 @@ testing::AssertionResult At(const Painted& p, std::u16string_view s, int x, int 
   const TextOp* t = p.find(s);
   if (!t) return testing::AssertionFailure() << "text not drawn: " << Utf16ToUtf8(s);
   if (t->x != x || t->y != y)
-    return testing::AssertionFailure()
-           << Utf16ToUtf8(s) << " at (" << t->x << ", " << t->y << "), wanted (" << x << ", "
-           << y << ")";
+    return testing::AssertionFailure() << Utf16ToUtf8(s) << " at (" << t->x << ", " << t->y
+                                       << "), wanted (" << x << ", " << y << ")";
   return testing::AssertionSuccess();
 }
 
@@ -299,12 +298,9 @@ TEST(DrillPages, QuadraticKindsZeroAndTwo) {
 
 TEST(DrillPages, ProofItemsAndTheirAnswers) {
   const std::pair<int, std::u16string> cases[] = {
-      {8, u"よって、m=0"},
-      {9, u"残る条件は ∠C>∠B しかない。"},
-      {10, u"∴ ∠A=∠A'=∠R"},
-      {11, u"n=k+1 のとき"},
-      {12, u"= 1 = 右辺"},
-      {13, u"よって、与式は成立。"},
+      {8, u"よって、m=0"},  {9, u"残る条件は ∠C>∠B しかない。"},
+      {10, u"∴ ∠A=∠A'=∠R"}, {11, u"n=k+1 のとき"},
+      {12, u"= 1 = 右辺"},  {13, u"よって、与式は成立。"},
   };
   for (const auto& [item, last] : cases) {
     auto page = MakePage(2779, static_cast<int16_t>(item));
@@ -491,8 +487,8 @@ TEST(DrillPages, TextStaysInTheWindowAndClearOfTheButtons) {
     for (auto* t : shown.texts()) {
       const Size s = ReferenceTextExtent(t->font, t->text);
       const Rect box{t->x, t->y, t->x + s.cx, t->y + s.cy};
-      SCOPED_TRACE(testing::Message() << page.m_nTopic << "/" << page.m_nSubMode << " "
-                                      << Utf16ToUtf8(t->text));
+      SCOPED_TRACE(testing::Message()
+                   << page.m_nTopic << "/" << page.m_nSubMode << " " << Utf16ToUtf8(t->text));
       ASSERT_EQ(box.Intersect(client), box);
       for (auto& b : buttons) ASSERT_TRUE(box.Intersect(b).IsEmpty());
     }
