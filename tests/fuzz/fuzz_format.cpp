@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "notation/format_text.h"
@@ -10,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 1) return 0;
   size_t capacity = data[0] % 100 + 1;
-  std::u16string fmt(reinterpret_cast<const char16_t*>(data + 1), (size - 1) / 2);
+  std::u16string fmt((size - 1) / 2, u'\0');
+  std::memcpy(fmt.data(), data + 1, fmt.size() * 2);  // the bytes need not be aligned
   std::u16string out = vl::FormatString(capacity, fmt, {42, -7, 3.25, u"組合せ", char16_t(u'x'),
                                                         1e300, 0.0, 65535});
   if (out.size() >= capacity) std::abort();

@@ -2,13 +2,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "notation/notation.h"
 #include "platform/recording_dc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::u16string text(reinterpret_cast<const char16_t*>(data), size / 2);
+  std::u16string text(size / 2, u'\0');
+  std::memcpy(text.data(), data, text.size() * 2);  // the bytes need not be aligned
   vl::PageMembers layout;
   layout.m_nUnitX = 8;
   layout.m_nUnitY = 16;

@@ -2,13 +2,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "notation/notation.h"
 #include "platform/runtime.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::u16string text(reinterpret_cast<const char16_t*>(data), size / 2);
+  std::u16string text(size / 2, u'\0');
+  std::memcpy(text.data(), data, text.size() * 2);  // the bytes need not be aligned
   int u = vl::IsUnsignedInteger(text);
   int s = vl::IsSignedInteger(text);
   int d = vl::IsDecimalNumber(text);
