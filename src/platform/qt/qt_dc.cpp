@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QPolygonF>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -130,25 +131,39 @@ std::pair<int, int> ArcAngles(const ArcGeometry& g) {
 int CellHeight(const Font& f) { return std::max(1, std::abs(f.height)); }
 // Text is laid out character by character on whole pixels: each advance is the font's own,
 // rounded down, so a half-width character of an odd height h is h/2 wide as the pages expect,
-// and what is measured is exactly where the characters are drawn.
+// and what is measured is exactly where the characters are drawn. A character the font lacks
+// (drawn from another font) keeps the page font's cell, half or full width, centred in it.
 namespace {
 struct Run {
   QStringList chars;
   std::vector<int> advances;
+  std::vector<double> offsets;
   int width = 0;
 };
 Run LayOut(const QFont& font, std::u16string_view text) {
   auto z = text.find(u'\0');
   if (z != std::u16string_view::npos) text = text.substr(0, z);
   const QFontMetricsF fm(font);
+  const QRawFont raw = QRawFont::fromFont(font);
+  const int h = font.pixelSize();
   Run run;
   for (size_t i = 0; i < text.size(); ++i) {
-    size_t n = (text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size()) ? 2 : 1;
-    QString c = ToQString(text.substr(i, n));
-    i += n - 1;
-    const int adv = static_cast<int>(std::floor(fm.horizontalAdvance(c) + 1e-6));
+    const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
+    const char32_t code = pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00)
+                               : text[i];
+    const QString c = ToQString(text.substr(i, pair ? 2 : 1));
+    if (pair) ++i;
+    const double real = fm.horizontalAdvance(c);
+    int adv = static_cast<int>(std::floor(real + 1e-6));
+    double offset = 0;
+    if (raw.isValid() && !raw.supportsCharacter(static_cast<uint>(code))) {
+      const bool half = code <= 0xFF || (code >= 0xFF61 && code <= 0xFF9F);
+      adv = half ? h / 2 : h;
+      offset = std::max(0.0, (adv - real) / 2);
+    }
     run.chars << c;
     run.advances.push_back(adv);
+    run.offsets.push_back(offset);
     run.width += adv;
   }
   return run;
@@ -270,7 +285,7 @@ void QtDc::Emit(const DrawOp& op) {
             const int baseline = t.y + Ascent(t.font);
             int x = t.x;
             for (qsizetype i = 0; i < run.chars.size(); ++i) {
-              p.drawText(QPointF(x, baseline), run.chars[i]);
+              p.drawText(QPointF(x + run.offsets[static_cast<size_t>(i)], baseline), run.chars[i]);
               x += run.advances[static_cast<size_t>(i)];
             }
           },
