@@ -17,9 +17,9 @@ void DrawCircle(Dc& dc, int cx, int cy, int rad, Color colour) {
   dc.Arc(cx - rad, cy - rad, cx + rad, cy + rad, cx + rad, cy, cx + rad, cy);
 }
 
-// A line with the exponent "2", in the page's line height.
-void Squared(Dc& dc, int Y, int x, int y, std::u16string_view base) {
-  DrawSuperscriptText(base, dc, Y, x, y, u"2");
+// A line with the exponent "2", in the page's line height; returns the width drawn.
+int Squared(Dc& dc, int Y, int x, int y, std::u16string_view base) {
+  return DrawSuperscriptText(base, dc, Y, x, y, u"2");
 }
 
 }  // namespace
@@ -89,7 +89,9 @@ void PaintQuadraticPage(Dc& dc, DrillPage& page) {
     relation = u"< 0」";
   }
   dc.SetTextColor(colors::kBlack);
-  Squared(dc, Y, 10 * X, row * Y, u"x");
+  // The statement sits a quarter line low, so that the exponent clears the red line above.
+  const int statementY = row * Y + Y / 4;
+  Squared(dc, Y, 10 * X, statementY, u"x");
 
   // A constant term of 0 would leave nothing to decide: shift a by one, for good.
   int k = page.m_nA * page.m_nA + b;
@@ -101,9 +103,9 @@ void PaintQuadraticPage(Dc& dc, DrillPage& page) {
   Text<64> constant;
   FormatText(constant, k > 0 ? u"+%d" : u"%d", k);
   if (a != 0)
-    PageText(dc, page, 12 * X, row * Y, u"%dx %s %s", 2 * a, constant, relation);
+    PageText(dc, page, 12 * X, statementY, u"%dx %s %s", 2 * a, constant, relation);
   else
-    PageText(dc, page, 12 * X, row * Y, u" %s %s", constant, relation);
+    PageText(dc, page, 12 * X, statementY, u" %s %s", constant, relation);
   if (!page.m_bShowAnswer) return;
 
   dc.SetTextColor(colors::kRed);
@@ -188,9 +190,11 @@ void PaintProofPage(Dc& dc, DrillPage& page) {
       constexpr std::u16string_view kSum = u"1+3+5+･･･+(2k-1)+(2k+1)";
       dc.TextOut(2 * X, 9 * Y, kSum);
       const int w = dc.GetTextExtent(kSum).cx;
-      Squared(dc, Y, 2 * X + w, 9 * Y, u"= k");
-      dc.TextOut(w + 5 * X, 9 * Y, u"+(2k+1)");
-      Squared(dc, Y, w + 2 * X, 10 * Y, u"=(k+1)");
+      // "+(2k+1)" follows the square of k, exponent included.
+      const int kw = Squared(dc, Y, 2 * X + w, 9 * Y, u"= k");
+      dc.TextOut(2 * X + w + kw, 9 * Y, u"+(2k+1)");
+      // A quarter line low: its exponent would otherwise land on the line above.
+      Squared(dc, Y, w + 2 * X, 10 * Y + Y / 4, u"=(k+1)");
       break;
     }
     case 12:  // a sum of fractions when ab = 1

@@ -267,7 +267,7 @@ TEST(DrillPages, QuadraticWhoseConstantWouldVanish) {
   page.m_nB = -1;
   auto shown = Paint(page, true);
   EXPECT_EQ(page.m_nA, 0);  // kept for later paints
-  EXPECT_TRUE(At(shown, u" -1 < 0」", 12 * X, 3 * Y));
+  EXPECT_TRUE(At(shown, u" -1 < 0」", 12 * X, 3 * Y + Y / 4));
   EXPECT_TRUE(At(shown, u"左辺＝ x", 3 * X, 6 * Y));
   // b after the width of "左辺＝ x" and room for the exponent.
   EXPECT_TRUE(At(shown, u"-1", 3 * 16 + 2 * 8 + 4 * X, 6 * Y));
@@ -285,14 +285,14 @@ TEST(DrillPages, QuadraticKindsZeroAndTwo) {
   page.m_nB = 2;
   auto shown = Paint(page, true);
   EXPECT_TRUE(At(shown, u"「すべての実数ｘについて", 3 * X, 3 * Y));
-  EXPECT_TRUE(At(shown, u"-6x +11 > 0」", 12 * X, 4 * Y));
+  EXPECT_TRUE(At(shown, u"-6x +11 > 0」", 12 * X, 4 * Y + Y / 4));
   EXPECT_TRUE(At(shown, u"左辺＝ (x -3)", 3 * X, 7 * Y));
   EXPECT_TRUE(shown.has(u"+2"));
   EXPECT_TRUE(At(shown, u"左辺の (x -3)の平方は０または正で、", 3 * X, 8 * Y));
   EXPECT_FALSE(shown.has(u"よって、「偽」である。"));
   page.m_nAns = 2;
   shown = Paint(page, true);
-  EXPECT_TRUE(At(shown, u"-6x +11 < 0」", 12 * X, 3 * Y));
+  EXPECT_TRUE(At(shown, u"-6x +11 < 0」", 12 * X, 3 * Y + Y / 4));
   EXPECT_TRUE(At(shown, u"よって、「偽」である。", 3 * X, 10 * Y));
 }
 
@@ -315,8 +315,8 @@ TEST(DrillPages, ProofItemsAndTheirAnswers) {
   // Item 11's last line hangs under the long sum.
   auto page = MakePage(2779, 11);
   auto shown = Paint(page, true);
-  EXPECT_TRUE(At(shown, u"+(2k+1)", 23 * 8 + 5 * X, 9 * Y));
-  EXPECT_TRUE(At(shown, u"=(k+1)", 23 * 8 + 2 * X, 10 * Y));
+  EXPECT_TRUE(At(shown, u"+(2k+1)", 23 * 8 + 5 * X + 4, 9 * Y));  // after k's exponent
+  EXPECT_TRUE(At(shown, u"=(k+1)", 23 * 8 + 2 * X, 10 * Y + Y / 4));
 }
 
 TEST(DrillPages, ProofItemsOutsideTheListShowTheHeadingAlone) {
