@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/velorin_app.h"
+#include "topics/level.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/qt_host.h"
 #include "platform/recording_dc.h"
@@ -75,7 +76,10 @@ class PageMatch : public ::testing::Test {
     TestApp();
     RegisterAllDialogs();
   }
-  void TearDown() override { Clock::SetFixed(std::nullopt); }
+  void TearDown() override {
+    Clock::SetFixed(std::nullopt);
+    g_nLevel = 1;
+  }
 };
 
 TEST_F(PageMatch, EveryTextLandsWhereTheReferenceMetricsPutIt) {
@@ -83,8 +87,12 @@ TEST_F(PageMatch, EveryTextLandsWhereTheReferenceMetricsPutIt) {
   ScriptHost script;
   qt::QtHost qtHost;
   int texts = 0;
+  // Some pages differ by the difficulty level: both levels are visited.
+  for (int16_t level : {0, 1})
   for (const DialogFactory& f : AllDialogFactories()) {
-    SCOPED_TRACE("template " + std::to_string(f.templateId) + " " + f.variant);
+    g_nLevel = level;
+    SCOPED_TRACE("template " + std::to_string(f.templateId) + " " + f.variant + " level " +
+                 std::to_string(level));
     Painted ref = PaintPage(f, script, false);
     Painted qt = PaintPage(f, qtHost, true);
     std::vector<TextOp> a = TextsOf(ref.ops), b = TextsOf(qt.ops);
