@@ -1,7 +1,6 @@
 // The drill pages of the counting topics.
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <utility>
 
 #include "drill/drill_pages.h"
@@ -16,7 +15,8 @@ constexpr Color kMagenta = Rgb(255, 0, 255);
 
 constexpr std::u16string_view kRouteLabels[] = {u"バス", u"ＪＲ", u"地下鉄", u"私鉄", u"タクシー"};
 
-// One town-to-town leg: the straight road, then one loop hanging below it per further route.
+// One town-to-town leg: the straight road and one labelled route per count; route 0 runs along
+// the road, the others hang below it as loops.
 void DrawLeg(Dc& dc, int from, int count, int Y, int X) {
   dc.MoveTo(from, 3 * Y);
   dc.LineTo(from + 6 * Y, 3 * Y);
