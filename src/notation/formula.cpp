@@ -482,8 +482,11 @@ class Layout {
       case Node::Kind::kParens: {
         Node& c = n.kids[0];
         Measure(c);
-        n.a = std::max(d_, c.box.bottom - c.box.top);  // height of the parentheses
-        n.b = std::min(0, c.box.top);                  // their top
+        // Parentheses of the text's own size, unless they hold something taller than an
+        // exponent or a subscript: then they grow to its height.
+        const bool tall = c.box.top < -d_ / 2 || c.box.bottom > d_ + d_ / 2;
+        n.a = tall ? c.box.bottom - c.box.top : d_;  // height of the parentheses
+        n.b = tall ? c.box.top : 0;                  // their top
         n.box = {2 * ParenWidth(n.a) + c.box.width, std::min(0, n.b), std::max(d_, n.b + n.a)};
         break;
       }

@@ -109,6 +109,22 @@ TEST(Formula, FractionRulesForStarsSlashesAndGroups) {
   EXPECT_NE(FindText(e.ops, u"a+b"), nullptr);
 }
 
+TEST(Formula, ParenthesesGrowAroundAFractionOnly) {
+  Drawn tall = Typeset(u"2(1/2)");
+  const TextOp* open = FindText(tall.ops, u"(");
+  const TextOp* close = FindText(tall.ops, u")");
+  ASSERT_TRUE(open && close);
+  EXPECT_EQ(open->font.height, tall.size.cy);
+  EXPECT_EQ(open->y, close->y);
+  EXPECT_EQ(close->x + close->font.height / 2, 100 + tall.width);
+
+  Drawn script = Typeset(u"f(x_1)");
+  open = FindText(script.ops, u"(");
+  ASSERT_TRUE(open);
+  EXPECT_EQ(open->font, Font{});
+  EXPECT_EQ(open->y, 200);
+}
+
 TEST(Formula, TermsAndTheirSigns) {
   Drawn f = Typeset(u"a+b=c");
   auto texts = TextsOf(f.ops);
