@@ -1,5 +1,6 @@
 #include "platform/script/svg.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/arc_geometry.h"
@@ -206,10 +207,18 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
                  (c.IsDefault() ? "2" : "1") + "\"/>" + label + text + "</text>\n";
           break;
         case ControlKind::kEdit:
-        case ControlKind::kCombo:
           out += "<rect" + rectAttrs(r) +
                  " fill=\"#ffffff\" stroke=\"#808080\"/>" + label + text + "</text>\n";
           break;
+        case ControlKind::kCombo: {
+          // A closed drop-down list is one line high; the template's height includes the list.
+          Rect closed{r.left, r.top, r.right, r.top + std::min(r.Height(), 24)};
+          out += "<rect" + rectAttrs(closed) + " fill=\"#ffffff\" stroke=\"#808080\"/><text x=\"" +
+                 Num(r.left + 3) + "\" y=\"" + Num(closed.top + 16) +
+                 "\" font-family=\"IPAGothic, monospace\" font-size=\"12\" "
+                 "xml:space=\"preserve\">" + text + "</text>\n";
+          break;
+        }
         case ControlKind::kGroup:
         case ControlKind::kFrame:
           out += "<rect" + rectAttrs(r) + " fill=\"none\" stroke=\"#a0a0a0\"/>\n";
