@@ -63,14 +63,14 @@ size_t FindTopLevel(std::u16string_view s, std::u16string_view chars) {
   return std::u16string_view::npos;
 }
 
-// Index of the '(' that the ')' at close closes (0 when there is none).
+// Index of the '(' that the ')' at close closes, or npos.
 size_t MatchingOpen(std::u16string_view s, size_t close) {
   int depth = 0;
   for (size_t i = close + 1; i-- > 0;) {
     if (s[i] == u')') ++depth;
     if (s[i] == u'(' && --depth == 0) return i;
   }
-  return 0;
+  return std::u16string_view::npos;
 }
 
 bool IsWholeGroup(std::u16string_view s) {
@@ -391,6 +391,14 @@ class Parser {
     row.kids.push_back(std::move(s));
   }
 
+  // Where the group that ends the row's last text opens, or npos.
+  static size_t GroupAtEnd(const Node& row) {
+    if (row.kids.empty() || row.kids.back().kind != Node::Kind::kText) return std::u16string::npos;
+    const std::u16string& t = row.kids.back().text;
+    if (!t.ends_with(u')')) return std::u16string::npos;
+    return MatchingOpen(t, t.size() - 1);
+  }
+
   // base^(m/n): the radicand is a group just closed, or the last word of the pending text,
   // whose coefficient (before a '*', or the text in front of the word) stays in front.
   void RadicalPower(Node& row, std::u16string& run, std::u16string_view m, std::u16string_view n) {
@@ -413,10 +421,8 @@ class Parser {
       // A group as the radicand: the sign takes the place of its parentheses.
       base = std::move(row.kids.back().kids[0]);
       row.kids.pop_back();
-    } else if (!row.kids.empty() && row.kids.back().kind == Node::Kind::kText &&
-               row.kids.back().text.ends_with(u')')) {
+    } else if (const size_t open = GroupAtEnd(row); open != std::u16string::npos) {
       std::u16string& t = row.kids.back().text;
-      const size_t open = MatchingOpen(t, t.size() - 1);
       base = TextNode(t.substr(open + 1, t.size() - open - 2));
       t.erase(open);
     } else {

@@ -183,6 +183,14 @@ TEST(Formula, RadicalsInBothNotations) {
   EXPECT_EQ(f.ops, p.ops);
   EXPECT_EQ(f.width, p.width);
 
+  // A group as radicand: the sign takes the place of its parentheses.
+  Drawn g = Typeset(u"2(x+1)^(1/2)");
+  texts = TextsOf(g.ops);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].text, u"2");
+  EXPECT_EQ(texts[1].text, u"x+1");
+  EXPECT_EQ(Typeset(u"(x+1)^(1/2)").width, g.width - 8);
+
   // The root index stands in front of the sign, the exponent on the radicand.
   Drawn cube = Typeset(u"1*x^(2/3)");
   texts = TextsOf(cube.ops);
