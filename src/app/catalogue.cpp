@@ -81,8 +81,7 @@ bool OpenTopic(int command) {
 
 void RegisterTopicFactories() {
   for (const auto& t : kTopics) {
-    RegisterDialogFactory({t.templateId, "command " + std::to_string(t.command),
-                           [&t] {
+    RegisterDialogFactory({t.templateId, "command " + std::to_string(t.command), [&t] {
                              std::unique_ptr<TopicDialog> d = t.make();
                              if (t.setMode) t.setMode(*d, static_cast<int16_t>(t.mode));
                              return std::unique_ptr<Dialog>(std::move(d));
@@ -94,11 +93,11 @@ void RegisterTopicFactories() {
   } drills[] = {{2769, 0}, {2770, 0}, {2771, 0}, {2772, 0}, {2775, 0}, {2776, 0}, {2777, 0},
                 {2778, 0}, {2779, 0}, {2781, 0}, {2782, 0}, {2782, 1}, {2782, 2}, {2787, 0}};
   for (auto d : drills) {
-    RegisterDialogFactory({110, "drill " + std::to_string(d.code) + "/" + std::to_string(d.sub),
-                           [d] {
-                             return std::make_unique<CDrill>(nullptr, static_cast<int16_t>(d.code),
-                                                             static_cast<int16_t>(d.sub));
-                           }});
+    RegisterDialogFactory(
+        {110, "drill " + std::to_string(d.code) + "/" + std::to_string(d.sub), [d] {
+           return std::make_unique<CDrill>(nullptr, static_cast<int16_t>(d.code),
+                                           static_cast<int16_t>(d.sub));
+         }});
   }
 }
 

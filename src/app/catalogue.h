@@ -1,8 +1,8 @@
 // The topic catalogue: every topic command bound to its dialog class, template, guide code and
 // mode. Opening a topic posts the guide notice, sets the mode and runs the dialog modally.
 #pragma once
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "topics/topic_dialog.h"

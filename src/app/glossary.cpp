@@ -14,8 +14,9 @@ std::string& Override() {
 
 std::string GlossaryPath(std::string_view programPath) {
   size_t slash = programPath.find_last_of('/');
-  std::string folder =
-      slash == std::string_view::npos ? std::string() : std::string(programPath.substr(0, slash + 1));
+  std::string folder = slash == std::string_view::npos
+                           ? std::string()
+                           : std::string(programPath.substr(0, slash + 1));
   return folder + kGlossaryFile;
 }
 

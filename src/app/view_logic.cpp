@@ -23,8 +23,8 @@ int16_t HitClassFrame(Point p, int16_t current) {
 }
 
 Rect CellRect(Point cell) {
-  return Rect::FromXYWH(kBoardLeft + kCellSize * cell.x, kBoardTop + kCellSize * cell.y,
-                        kCellSize, kCellSize);
+  return Rect::FromXYWH(kBoardLeft + kCellSize * cell.x, kBoardTop + kCellSize * cell.y, kCellSize,
+                        kCellSize);
 }
 
 bool DealTiles(Tiles& tiles) {

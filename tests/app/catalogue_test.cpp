@@ -1,3 +1,5 @@
+#include "app/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/catalogue.h"
 #include "support/script_fixture.h"
 #include "topics/distribution/bindist.h"
 #include "topics/distribution/nordist.h"
@@ -67,16 +68,26 @@ struct Row {
 };
 // The catalogue as a pupil meets it: menu command, dialog, title, guide code, mode (-1: none).
 const Row kRows[] = {
-    {2769, 101, u"場合の数（積の法則）", 406, -1}, {2770, 102, u"場合の数（和の法則）", 408, -1},
-    {2771, 103, u"順  列", 412, -1},               {2772, 104, u"組合せ", 414, -1},
-    {2773, 105, u"確  率", 422, -1},               {2774, 106, u"統    計", 426, -1},
-    {2775, 107, u"重複順列・重複組合せ", 416, -1}, {2776, 112, u"証    明", 400, 1},
-    {2777, 109, u"同じものを含む順列", 418, -1},   {2778, 111, u"推   論", 402, -1},
-    {2779, 112, u"証    明", 404, 0},              {2780, 113, u"資料の整理", 424, -1},
-    {2781, 115, u"確   率", 422, 0},               {2782, 115, u"確   率", 410, 1},
-    {2783, 116, u"２項分布", 428, 0},              {2784, 117, u"正規分布", 430, 0},
-    {2785, 116, u"２項分布", 434, 1},              {2786, 117, u"正規分布", 432, 1},
-    {2787, 108, u"集  合", 400, -1},               {32789, 118, u"相関表", 427, -1},
+    {2769, 101, u"場合の数（積の法則）", 406, -1},
+    {2770, 102, u"場合の数（和の法則）", 408, -1},
+    {2771, 103, u"順  列", 412, -1},
+    {2772, 104, u"組合せ", 414, -1},
+    {2773, 105, u"確  率", 422, -1},
+    {2774, 106, u"統    計", 426, -1},
+    {2775, 107, u"重複順列・重複組合せ", 416, -1},
+    {2776, 112, u"証    明", 400, 1},
+    {2777, 109, u"同じものを含む順列", 418, -1},
+    {2778, 111, u"推   論", 402, -1},
+    {2779, 112, u"証    明", 404, 0},
+    {2780, 113, u"資料の整理", 424, -1},
+    {2781, 115, u"確   率", 422, 0},
+    {2782, 115, u"確   率", 410, 1},
+    {2783, 116, u"２項分布", 428, 0},
+    {2784, 117, u"正規分布", 430, 0},
+    {2785, 116, u"２項分布", 434, 1},
+    {2786, 117, u"正規分布", 432, 1},
+    {2787, 108, u"集  合", 400, -1},
+    {32789, 118, u"相関表", 427, -1},
 };
 
 TEST(Catalogue, EveryTopicOpensItsTemplateAndModeAndPostsItsGuideCodeOnce) {
@@ -117,8 +128,9 @@ TEST(Catalogue, NoGuideWindowMeansNoNoticeAndTheTopicStillOpens) {
 TEST(Catalogue, SharedGuideCodesPostOncePerOpening) {
   ScriptRun sets("window Karsel - Guide\ncommand 2776\nclose\ncommand 2787\nclose\n");
   ASSERT_EQ(sets.status(), 0) << sets.error();
-  EXPECT_EQ(sets.state()["guide"].Dump(),
-            R"([{"message":1124,"wparam":400,"lparam":0},{"message":1124,"wparam":400,"lparam":0}])");
+  EXPECT_EQ(
+      sets.state()["guide"].Dump(),
+      R"([{"message":1124,"wparam":400,"lparam":0},{"message":1124,"wparam":400,"lparam":0}])");
   ScriptRun chance("window Karsel - Guide\ncommand 2773\nclose\ncommand 2781\nclose\n");
   ASSERT_EQ(chance.status(), 0) << chance.error();
   ASSERT_EQ(chance.state()["guide"].AsArray().size(), 2u);

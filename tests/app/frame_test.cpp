@@ -42,8 +42,7 @@ TEST(Glossary, OpensMathHlpBesideTheProgramHoweverDeepItsFolder) {
   ScriptRun run("command 32771\n");
   SetProgramPathOverride("");
   ASSERT_EQ(run.status(), 0) << run.error();
-  EXPECT_EQ(run.state()["help"].Dump(),
-            "[{\"file\":\"" + deep + "/math.hlp\",\"command\":3}]");
+  EXPECT_EQ(run.state()["help"].Dump(), "[{\"file\":\"" + deep + "/math.hlp\",\"command\":3}]");
   EXPECT_EQ(ViewPaints(run), 1);
 }
 
@@ -133,8 +132,9 @@ TEST_F(FileCommands, ARecentListFromTheSettingsIsKeptToFour) {
 }
 
 TEST(PrintAndKeys, PrintCommandsPrintTheViewAndOtherKeysDoNothing) {
-  ScriptRun run("command 57607\ncommand 57608\ncommand 57609\ncommand 57603\ncommand 57634\n"
-                "command 57680\ncommand 57601\n");
+  ScriptRun run(
+      "command 57607\ncommand 57608\ncommand 57609\ncommand 57603\ncommand 57634\n"
+      "command 57680\ncommand 57601\n");
   ASSERT_EQ(run.status(), 0) << run.error();
   EXPECT_EQ(run.host().PrintCount(), 3);
   EXPECT_EQ(ViewPaints(run), 1);

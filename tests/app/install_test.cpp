@@ -1,14 +1,13 @@
 // What `cmake --install` lays down: the program with its glossary beside it, the menu entry
 // and the icons.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 namespace vl {
 namespace {
@@ -26,8 +25,8 @@ TEST(Install, ProgramGlossaryDesktopEntryAndIcons) {
   fs::path build = fs::path(VELORIN_BINARY).parent_path();
   fs::path prefix = fs::temp_directory_path() / ("velorin-install-" + std::to_string(getpid()));
   fs::remove_all(prefix);
-  std::string install = "cmake --install '" + build.string() + "' --prefix '" + prefix.string() +
-                        "' >/dev/null 2>&1";
+  std::string install =
+      "cmake --install '" + build.string() + "' --prefix '" + prefix.string() + "' >/dev/null 2>&1";
   if (std::system("cmake --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no cmake";
   ASSERT_EQ(std::system(install.c_str()), 0) << install;
 

@@ -85,8 +85,7 @@ std::string ClickScript(const Point (&tiles)[16], Point& neighbour) {
   neighbour = {gap.x == 0 ? 1 : gap.x - 1, gap.y};
   Point diagonal{gap.x, gap.y == 0 ? 1 : gap.y - 1};
   auto click = [](Point c) {
-    return "click " + std::to_string(120 + 40 * c.x) + " " + std::to_string(120 + 40 * c.y) +
-           "\n";
+    return "click " + std::to_string(120 + 40 * c.x) + " " + std::to_string(120 + 40 * c.y) + "\n";
   };
   return click(gap) + click(neighbour) + click(diagonal) + "click 100 150\nclick 260 150\n";
 }
@@ -111,8 +110,9 @@ TEST(Puzzle, ClicksCountMovesAndSlideOnlyNeighbours) {
 }
 
 TEST(Puzzle, EachCommandDealsAFreshBoardFromTheClockWithTheCounterAtZero) {
-  ScriptRun run("time 5\ncommand 2768\nclick 120 120\nclick 160 120\nclick 120 160\n"
-                "time 6\ncommand 2768\n");
+  ScriptRun run(
+      "time 5\ncommand 2768\nclick 120 120\nclick 160 120\nclick 120 160\n"
+      "time 6\ncommand 2768\n");
   EXPECT_EQ(g_nViewState, 0);
   Point second[16];
   std::copy(std::begin(g_ptTile), std::end(g_ptTile), second);
