@@ -28,11 +28,6 @@ TEST(Level, CommandsMoveTheCheckMarkAndTheLevelAndRepaintNothing) {
   EXPECT_EQ(back.state()["checked"].Dump(), "[32788]");
   EXPECT_EQ(g_nLevel, 1);
   EXPECT_EQ(ViewPaints(back), 1);
-
-  // An open topic is not repainted either: the level only matters when a topic next opens.
-  ScriptRun overTopic("command 32789\nclose\ncommand 32787\n");
-  EXPECT_EQ(overTopic.state()["level"].AsInt(), 0);
-  EXPECT_EQ(ViewPaints(overTopic), 1);
 }
 
 TEST(Glossary, OpensMathHlpBesideTheProgramHoweverDeepItsFolder) {
