@@ -1,6 +1,7 @@
 #include "notation/format_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>

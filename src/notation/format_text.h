@@ -20,6 +20,9 @@ class FormatArg {
   FormatArg(long long v) : v_(static_cast<int64_t>(v)) {}
   FormatArg(unsigned v) : v_(static_cast<int64_t>(v)) {}
   FormatArg(short v) : v_(static_cast<int64_t>(v)) {}
+  // Counts such as a size_t; values past the signed range print as its largest value.
+  FormatArg(unsigned long v) : v_(static_cast<int64_t>(v > kMaxSigned ? kMaxSigned : v)) {}
+  FormatArg(unsigned long long v) : v_(static_cast<int64_t>(v > kMaxSigned ? kMaxSigned : v)) {}
   FormatArg(double v) : v_(v) {}
   FormatArg(float v) : v_(static_cast<double>(v)) {}
   FormatArg(char16_t c) : v_(c) {}
@@ -32,6 +35,7 @@ class FormatArg {
   const std::variant<int64_t, double, char16_t, std::u16string_view>& value() const { return v_; }
 
  private:
+  static constexpr unsigned long long kMaxSigned = 0x7FFFFFFFFFFFFFFFull;
   std::variant<int64_t, double, char16_t, std::u16string_view> v_;
 };
 

@@ -34,6 +34,7 @@ TEST(FormatText, FlagsWidthAndPrecision) {
   EXPECT_EQ(F(u"[%*d]", {4, 7}), u"[   7]");
   EXPECT_EQ(F(u"%e", {12345.678}), u"1.234568e+04");
   EXPECT_EQ(F(u"%u", {-1}), u"4294967295");
+  EXPECT_EQ(F(u"%d/%d", {size_t{12}, ~0ull}), u"12/9223372036854775807");
   EXPECT_EQ(F(u"%d", {static_cast<long long>(INT64_MIN)}), u"-9223372036854775808");
 }
 
