@@ -17,10 +17,6 @@ namespace {
 
 const QColor kDialogFace(240, 240, 240);
 
-QString ToQString(const std::u16string& s) {
-  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // The application icon of an icon control, drawn as the page draws it.
 class IconWidget : public QWidget {
  public:

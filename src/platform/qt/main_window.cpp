@@ -147,8 +147,7 @@ void MainWindow::Command(int id) {
 }
 
 void MainWindow::Refresh() {
-  const std::u16string caption = app_.Caption();
-  setWindowTitle(QString::fromUtf16(caption.data(), static_cast<qsizetype>(caption.size())));
+  setWindowTitle(ToQString(app_.Caption()));
   const std::vector<int> checked = app_.CheckedCommands();
   for (auto& [id, a] : actions_) {
     const bool on = std::find(checked.begin(), checked.end(), id) != checked.end();

@@ -25,10 +25,6 @@ struct Overloaded : Ts... {
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-QString ToQString(std::u16string_view s) {
-  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 FontFamilies LookUpFamilies() {
   const QStringList all = QFontDatabase::families();
   FontFamilies f{"IPAGothic", "IPAPGothic", "IPAMincho"};
@@ -215,6 +211,10 @@ QFont DialogFont(std::u16string_view face, int point) {
 }
 
 QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+QString ToQString(std::u16string_view s) {
+  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 void DrawStockIcon(QPainter& p, int x, int y, Icon icon) {
   p.save();

@@ -34,6 +34,7 @@ QFont ToQFont(const Font& f);
 QFont DialogFont(std::u16string_view face, int point);
 
 QColor ToQColor(Color c);
+QString ToQString(std::u16string_view s);
 // Height of a font's character cell and its ascent, in whole pixels.
 int CellHeight(const Font& f);
 int Ascent(const Font& f);

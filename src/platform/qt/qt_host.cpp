@@ -22,10 +22,6 @@ namespace vl::qt {
 
 namespace {
 
-QString ToQString(std::u16string_view s) {
-  return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 constexpr int kRecentCount = 4;
 const char kRecentGroup[] = "Recent File List";
 
