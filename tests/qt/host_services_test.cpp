@@ -94,20 +94,17 @@ class Xvfb {
  public:
   Xvfb() {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty()) return;
-    for (int attempt = 0; attempt < 5 && !display_; ++attempt) {
-      name_ = ":" + std::to_string(150 + (QCoreApplication::applicationPid() + attempt * 7) % 90);
-      proc_.start("Xvfb", {QString::fromStdString(name_), "-screen", "0", "640x480x24",
-                           "-nolisten", "tcp"});
-      if (!proc_.waitForStarted(5000)) return;
-      for (int i = 0; i < 100 && !display_ && proc_.state() == QProcess::Running; ++i) {
-        display_ = XOpenDisplay(name_.c_str());
-        if (!display_) QTest::qWait(50);
-      }
-      if (!display_) {
-        proc_.kill();
-        proc_.waitForFinished(2000);
-      }
-    }
+    // The server picks a free display itself and writes its number to standard output.
+    proc_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+    if (!proc_.waitForStarted(5000)) return;
+    QByteArray number;
+    while (!number.contains('\n') && proc_.waitForReadyRead(10000))
+      number += proc_.readAllStandardOutput();
+    bool ok = false;
+    const int n = number.trimmed().toInt(&ok);
+    if (!ok) return;
+    name_ = ":" + std::to_string(n);
+    display_ = XOpenDisplay(name_.c_str());
   }
   ~Xvfb() {
     if (display_) XCloseDisplay(display_);
