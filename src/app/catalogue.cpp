@@ -1,6 +1,8 @@
 #include "app/catalogue.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "drill/drill.h"
 #include "platform/application.h"
@@ -88,16 +90,16 @@ void RegisterTopicFactories() {
                            }});
   }
   RegisterDialogFactory({114, "graph", [] { return std::make_unique<CGraph>(); }});
-  const struct {
-    int code, sub;
-  } drills[] = {{2769, 0}, {2770, 0}, {2771, 0}, {2772, 0}, {2775, 0}, {2776, 0}, {2777, 0},
-                {2778, 0}, {2779, 0}, {2781, 0}, {2782, 0}, {2782, 1}, {2782, 2}, {2787, 0}};
-  for (auto d : drills) {
-    RegisterDialogFactory(
-        {110, "drill " + std::to_string(d.code) + "/" + std::to_string(d.sub), [d] {
-           return std::make_unique<CDrill>(nullptr, static_cast<int16_t>(d.code),
-                                           static_cast<int16_t>(d.sub));
-         }});
+  // Every drill code once; the proof and set-basics drills take the page's item as their
+  // sub-mode, so each of their items is a dialog of its own.
+  std::vector<std::pair<int16_t, int16_t>> drills;
+  for (int16_t code : {2769, 2770, 2771, 2772, 2775, 2776, 2777, 2778, 2781, 2782})
+    drills.emplace_back(code, 0);
+  for (int16_t item = 8; item <= 13; ++item) drills.emplace_back(2779, item);
+  for (int16_t item = 0; item <= 8; ++item) drills.emplace_back(2787, item);
+  for (auto [code, sub] : drills) {
+    RegisterDialogFactory({110, "drill " + std::to_string(code) + "/" + std::to_string(sub),
+                           [code, sub] { return std::make_unique<CDrill>(nullptr, code, sub); }});
   }
 }
 
