@@ -40,7 +40,7 @@ class Sink {
   std::u16string out_;
 };
 
-struct Spec {
+struct Directive {
   bool left = false, plus = false, blank = false, zero = false, alt = false;
   long long width = 0;
   int precision = -1;  // -1: none given
@@ -51,21 +51,21 @@ std::u16string Widen(std::string_view s) { return std::u16string(s.begin(), s.en
 
 // Writes prefix (sign, "0x"), then zeros (a precision's leading zeros), then digits, padded
 // to the width; zero padding goes between the prefix and the digits.
-void Emit(Sink& sink, const Spec& spec, std::u16string_view prefix, long long zeros,
+void Emit(Sink& sink, const Directive& dir, std::u16string_view prefix, long long zeros,
           std::u16string_view digits, bool zeroAllowed) {
-  long long pad = spec.width - static_cast<long long>(prefix.size() + digits.size()) - zeros;
-  if (!spec.left && !(spec.zero && zeroAllowed)) sink.Repeat(u' ', pad);
+  long long pad = dir.width - static_cast<long long>(prefix.size() + digits.size()) - zeros;
+  if (!dir.left && !(dir.zero && zeroAllowed)) sink.Repeat(u' ', pad);
   sink.Put(prefix);
-  if (!spec.left && spec.zero && zeroAllowed) sink.Repeat(u'0', pad);
+  if (!dir.left && dir.zero && zeroAllowed) sink.Repeat(u'0', pad);
   sink.Repeat(u'0', zeros);
   sink.Put(digits);
-  if (spec.left) sink.Repeat(u' ', pad);
+  if (dir.left) sink.Repeat(u' ', pad);
 }
 
-std::u16string SignOf(bool negative, const Spec& spec) {
+std::u16string SignOf(bool negative, const Directive& dir) {
   if (negative) return u"-";
-  if (spec.plus) return u"+";
-  if (spec.blank) return u" ";
+  if (dir.plus) return u"+";
+  if (dir.blank) return u" ";
   return u"";
 }
 
@@ -77,9 +77,9 @@ int64_t ClampToInt64(double d) {
   return static_cast<int64_t>(d);
 }
 
-void EmitInteger(Sink& sink, const Spec& spec, int64_t v) {
-  const bool isSigned = spec.conv == u'd' || spec.conv == u'i';
-  const int base = (spec.conv == u'x' || spec.conv == u'X') ? 16 : (spec.conv == u'o' ? 8 : 10);
+void EmitInteger(Sink& sink, const Directive& dir, int64_t v) {
+  const bool isSigned = dir.conv == u'd' || dir.conv == u'i';
+  const int base = (dir.conv == u'x' || dir.conv == u'X') ? 16 : (dir.conv == u'o' ? 8 : 10);
   bool negative = false;
   uint64_t mag;
   if (isSigned) {
@@ -94,23 +94,23 @@ void EmitInteger(Sink& sink, const Spec& spec, int64_t v) {
   char buf[32];
   auto res = std::to_chars(buf, buf + sizeof buf, mag, base);
   std::string digits(buf, res.ptr);
-  if (spec.conv == u'X') std::transform(digits.begin(), digits.end(), digits.begin(), ::toupper);
-  if (spec.precision == 0 && mag == 0) digits.clear();
-  std::u16string prefix = isSigned ? SignOf(negative, spec) : u"";
-  if (spec.alt && mag != 0 && base == 16) prefix += spec.conv == u'X' ? u"0X" : u"0x";
+  if (dir.conv == u'X') std::transform(digits.begin(), digits.end(), digits.begin(), ::toupper);
+  if (dir.precision == 0 && mag == 0) digits.clear();
+  std::u16string prefix = isSigned ? SignOf(negative, dir) : u"";
+  if (dir.alt && mag != 0 && base == 16) prefix += dir.conv == u'X' ? u"0X" : u"0x";
   // Precision is the minimum number of digits; '#' gives octal a leading zero.
-  long long zeros = std::max<long long>(0, spec.precision - static_cast<long long>(digits.size()));
-  if (spec.alt && base == 8 && zeros == 0 && (digits.empty() || digits[0] != '0')) zeros = 1;
-  Emit(sink, spec, prefix, zeros, Widen(digits), spec.precision < 0);
+  long long zeros = std::max<long long>(0, dir.precision - static_cast<long long>(digits.size()));
+  if (dir.alt && base == 8 && zeros == 0 && (digits.empty() || digits[0] != '0')) zeros = 1;
+  Emit(sink, dir, prefix, zeros, Widen(digits), dir.precision < 0);
 }
 
-void EmitFloat(Sink& sink, const Spec& spec, double v) {
-  char conv = static_cast<char>(spec.conv);
+void EmitFloat(Sink& sink, const Directive& dir, double v) {
+  char conv = static_cast<char>(dir.conv);
   // Beyond this many digits every conversion only repeats zeros or exact binary digits.
-  const int precision = std::min(spec.precision < 0 ? 6 : spec.precision, 1100);
+  const int precision = std::min(dir.precision < 0 ? 6 : dir.precision, 1100);
   char fmt[8] = {'%', 0};
   int n = 1;
-  if (spec.alt) fmt[n++] = '#';
+  if (dir.alt) fmt[n++] = '#';
   fmt[n++] = '.';
   fmt[n++] = '*';
   fmt[n++] = conv;
@@ -120,42 +120,42 @@ void EmitFloat(Sink& sink, const Spec& spec, double v) {
   int len = std::snprintf(nullptr, 0, fmt, precision, mag);
   std::vector<char> buf(static_cast<size_t>(std::max(len, 0)) + 1);
   std::snprintf(buf.data(), buf.size(), fmt, precision, mag);
-  Emit(sink, spec, SignOf(negative && !std::isnan(v), spec), 0,
+  Emit(sink, dir, SignOf(negative && !std::isnan(v), dir), 0,
        Widen(std::string_view(buf.data(), static_cast<size_t>(std::max(len, 0)))),
        std::isfinite(v));
 }
 
-void EmitText(Sink& sink, const Spec& spec, std::u16string_view s) {
-  if (spec.precision >= 0) s = s.substr(0, CutLength(s, static_cast<size_t>(spec.precision)));
-  Emit(sink, spec, u"", 0, s, false);
+void EmitText(Sink& sink, const Directive& dir, std::u16string_view s) {
+  if (dir.precision >= 0) s = s.substr(0, CutLength(s, static_cast<size_t>(dir.precision)));
+  Emit(sink, dir, u"", 0, s, false);
 }
 
-void Convert(Sink& sink, const Spec& spec, const FormatArg* arg) {
+void Convert(Sink& sink, const Directive& dir, const FormatArg* arg) {
   if (!arg) return;  // more conversions than arguments: the missing ones print nothing
   const auto& v = arg->value();
-  switch (spec.conv) {
+  switch (dir.conv) {
     case u'd':
     case u'i':
     case u'u':
     case u'x':
     case u'X':
     case u'o':
-      if (auto* i = std::get_if<int64_t>(&v)) return EmitInteger(sink, spec, *i);
-      if (auto* d = std::get_if<double>(&v)) return EmitInteger(sink, spec, ClampToInt64(*d));
-      if (auto* c = std::get_if<char16_t>(&v)) return EmitInteger(sink, spec, *c);
-      return EmitText(sink, spec, std::get<std::u16string_view>(v));
+      if (auto* i = std::get_if<int64_t>(&v)) return EmitInteger(sink, dir, *i);
+      if (auto* d = std::get_if<double>(&v)) return EmitInteger(sink, dir, ClampToInt64(*d));
+      if (auto* c = std::get_if<char16_t>(&v)) return EmitInteger(sink, dir, *c);
+      return EmitText(sink, dir, std::get<std::u16string_view>(v));
     case u'f':
     case u'F':
     case u'e':
     case u'E':
     case u'g':
     case u'G': {
-      Spec s = spec;
+      Directive s = dir;
       if (s.conv == u'F') s.conv = u'f';
       if (auto* d = std::get_if<double>(&v)) return EmitFloat(sink, s, *d);
       if (auto* i = std::get_if<int64_t>(&v)) return EmitFloat(sink, s, static_cast<double>(*i));
       if (auto* c = std::get_if<char16_t>(&v)) return EmitFloat(sink, s, *c);
-      return EmitText(sink, spec, std::get<std::u16string_view>(v));
+      return EmitText(sink, dir, std::get<std::u16string_view>(v));
     }
     case u'c':
     case u'C': {
@@ -166,14 +166,14 @@ void Convert(Sink& sink, const Spec& spec, const FormatArg* arg) {
       if (auto* d = std::get_if<double>(&v)) ch = static_cast<char16_t>(ClampToInt64(*d));
       // A zero character would end the text; it prints as nothing.
       std::u16string one = ch ? std::u16string(1, ch) : std::u16string();
-      Spec s = spec;
+      Directive s = dir;
       s.precision = -1;
       return EmitText(sink, s, one);
     }
     default: {  // 's', 'S'
-      if (auto* s = std::get_if<std::u16string_view>(&v)) return EmitText(sink, spec, *s);
-      if (auto* c = std::get_if<char16_t>(&v)) return EmitText(sink, spec, std::u16string(1, *c));
-      Spec s = spec;
+      if (auto* s = std::get_if<std::u16string_view>(&v)) return EmitText(sink, dir, *s);
+      if (auto* c = std::get_if<char16_t>(&v)) return EmitText(sink, dir, std::u16string(1, *c));
+      Directive s = dir;
       s.precision = -1;
       if (auto* i = std::get_if<int64_t>(&v)) {
         s.conv = u'd';
@@ -226,31 +226,31 @@ std::u16string FormatString(size_t capacity, std::u16string_view format,
       continue;
     }
     const size_t start = i++;
-    Spec spec;
+    Directive dir;
     for (; i < format.size(); ++i) {
       char16_t f = format[i];
       if (f == u'-')
-        spec.left = true;
+        dir.left = true;
       else if (f == u'+')
-        spec.plus = true;
+        dir.plus = true;
       else if (f == u' ')
-        spec.blank = true;
+        dir.blank = true;
       else if (f == u'0')
-        spec.zero = true;
+        dir.zero = true;
       else if (f == u'#')
-        spec.alt = true;
+        dir.alt = true;
       else
         break;
     }
     if (i < format.size() && format[i] == u'*') {
       ++i;
-      spec.width = takeInt();
-      if (spec.width < 0) {
-        spec.left = true;
-        spec.width = -spec.width;
+      dir.width = takeInt();
+      if (dir.width < 0) {
+        dir.left = true;
+        dir.width = -dir.width;
       }
     } else {
-      spec.width = ReadCount(format, i);
+      dir.width = ReadCount(format, i);
     }
     if (i < format.size() && format[i] == u'.') {
       ++i;
@@ -262,7 +262,7 @@ std::u16string FormatString(size_t capacity, std::u16string_view format,
       } else {
         p = ReadCount(format, i);
       }
-      spec.precision = static_cast<int>(std::min<long long>(p, 1000000000));
+      dir.precision = static_cast<int>(std::min<long long>(p, 1000000000));
     }
     // Length modifiers change nothing: every argument arrives as a typed value.
     while (i < format.size() &&
@@ -272,11 +272,11 @@ std::u16string FormatString(size_t capacity, std::u16string_view format,
       sink.Put(format.substr(start));  // an unfinished conversion prints as written
       break;
     }
-    spec.conv = format[i++];
-    if (spec.conv == u'%') {
+    dir.conv = format[i++];
+    if (dir.conv == u'%') {
       sink.Put(u'%');
-    } else if (IsConversion(spec.conv)) {
-      Convert(sink, spec, take());
+    } else if (IsConversion(dir.conv)) {
+      Convert(sink, dir, take());
     } else {
       sink.Put(format.substr(start, i - start));  // unknown conversions (%n, %p) print as written
     }
