@@ -93,6 +93,7 @@ TEST(Kazu1, BadEntriesOnlyRefocusTheEditBox) {
 }
 
 TEST(Kazu1, CloseBoxStopsTheTimer) {
+  RegisterAllDialogs();  // this test opens the dialog without the application
   ScriptHost host;
   Host::SetCurrent(&host);
   CKazu1 dlg;
