@@ -1,3 +1,5 @@
+#include "platform/qt/dialog_widget.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +11,6 @@
 #include <QTest>
 
 #include "platform/dc.h"
-#include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_host.h"
 #include "qt_support.h"
 
@@ -149,8 +150,7 @@ TEST_F(DialogWidgetTest, ComboStaticsAndTabOrder) {
     emit cb->activated(1);
     EXPECT_EQ(d.ComboGetCurSel(30), 1);
     EXPECT_EQ(d.GetDlgItemText(30), u"two");
-    EXPECT_NE(std::find(d.log.begin(), d.log.end(), std::pair{30, int(kCbnSelEndOk)}),
-              d.log.end());
+    EXPECT_NE(std::find(d.log.begin(), d.log.end(), std::pair{30, int(kCbnSelEndOk)}), d.log.end());
     EXPECT_EQ(qt::StaticText(d.Controls()[d.IndexOf(-1)]), "Plain & text");
     // Tab goes through the controls in template order.
     QWidget* at = Widget<QLineEdit>(w, d, 10);

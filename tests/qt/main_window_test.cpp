@@ -1,3 +1,5 @@
+#include "platform/qt/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -9,7 +11,6 @@
 
 #include "app/velorin_app.h"
 #include "platform/qt/dialog_widget.h"
-#include "platform/qt/main_window.h"
 #include "platform/qt/qt_host.h"
 #include "qt_support.h"
 
@@ -40,7 +41,8 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, MenuBarCaptionAndCheckMarks) {
   QStringList top;
   for (QAction* a : window_->menuBar()->actions()) top << a->text();
-  EXPECT_EQ(top, QStringList({"ファイル(&F)", "学習選択(G)", "パズル(P)", "ﾍﾙﾌﾟ(Hﾍ)", "難易度(D)"}));
+  EXPECT_EQ(top,
+            QStringList({"ファイル(&F)", "学習選択(G)", "パズル(P)", "ﾍﾙﾌﾟ(Hﾍ)", "難易度(D)"}));
   EXPECT_EQ(window_->windowTitle(), "無題 - Velorin");
   // Every command of the menu has its action, and no marker character is shown anywhere.
   for (const MenuItemTemplate& item : app_.Menu().items) {

@@ -5,13 +5,13 @@
 #include <QPainter>
 
 #include "app/velorin_app.h"
-#include "topics/level.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/qt_host.h"
 #include "platform/recording_dc.h"
 #include "platform/runtime.h"
 #include "platform/script/script_host.h"
 #include "qt_support.h"
+#include "topics/level.h"
 
 namespace vl::testing {
 namespace {
@@ -89,21 +89,21 @@ TEST_F(PageMatch, EveryTextLandsWhereTheReferenceMetricsPutIt) {
   int texts = 0;
   // Some pages differ by the difficulty level: both levels are visited.
   for (int16_t level : {0, 1})
-  for (const DialogFactory& f : AllDialogFactories()) {
-    g_nLevel = level;
-    SCOPED_TRACE("template " + std::to_string(f.templateId) + " " + f.variant + " level " +
-                 std::to_string(level));
-    Painted ref = PaintPage(f, script, false);
-    Painted qt = PaintPage(f, qtHost, true);
-    std::vector<TextOp> a = TextsOf(ref.ops), b = TextsOf(qt.ops);
-    ASSERT_EQ(a.size(), b.size());
-    for (size_t i = 0; i < a.size(); ++i) {
-      EXPECT_EQ(a[i].text, b[i].text);
-      EXPECT_EQ(a[i].x, b[i].x) << Utf16ToUtf8(a[i].text) << " height " << a[i].font.height;
-      EXPECT_EQ(a[i].y, b[i].y) << Utf16ToUtf8(a[i].text);
+    for (const DialogFactory& f : AllDialogFactories()) {
+      g_nLevel = level;
+      SCOPED_TRACE("template " + std::to_string(f.templateId) + " " + f.variant + " level " +
+                   std::to_string(level));
+      Painted ref = PaintPage(f, script, false);
+      Painted qt = PaintPage(f, qtHost, true);
+      std::vector<TextOp> a = TextsOf(ref.ops), b = TextsOf(qt.ops);
+      ASSERT_EQ(a.size(), b.size());
+      for (size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].text, b[i].text);
+        EXPECT_EQ(a[i].x, b[i].x) << Utf16ToUtf8(a[i].text) << " height " << a[i].font.height;
+        EXPECT_EQ(a[i].y, b[i].y) << Utf16ToUtf8(a[i].text);
+      }
+      texts += static_cast<int>(a.size());
     }
-    texts += static_cast<int>(a.size());
-  }
   EXPECT_GT(texts, 0);
 }
 

@@ -41,8 +41,7 @@ TEST(Program, RendersPngPicturesWithoutADisplay) {
   ASSERT_TRUE(dir.isValid());
   const std::string script = (dir.path() + "/s.txt").toStdString();
   std::ofstream(script) << "render " << dir.path().toStdString() << "/view.png\n"
-                        << "command 57664\nrender " << dir.path().toStdString()
-                        << "/about.png\n";
+                        << "command 57664\nrender " << dir.path().toStdString() << "/about.png\n";
   Result one = RunHeadless({"--script", QString::fromStdString(script)});
   ASSERT_EQ(one.status, 0) << one.err.toStdString();
   QImage about(dir.path() + "/about.png");

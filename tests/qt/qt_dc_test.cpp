@@ -1,10 +1,11 @@
+#include "platform/qt/qt_dc.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
 #include <QPainter>
 #include <functional>
 
-#include "platform/qt/qt_dc.h"
 #include "platform/recording_dc.h"
 #include "platform/region.h"
 #include "qt_support.h"

@@ -44,8 +44,10 @@ QString StaticText(const Control& c) {
   if (c.style & kStyleNoPrefix) return t;
   QString out;
   for (qsizetype i = 0; i < t.size(); ++i) {
-    if (t[i] == '&' && i + 1 < t.size()) ++i;
-    else if (t[i] == '&') continue;
+    if (t[i] == '&' && i + 1 < t.size())
+      ++i;
+    else if (t[i] == '&')
+      continue;
     out += t[i];
   }
   return out;

@@ -91,7 +91,8 @@ QKeySequence AccelKey(const AccelTemplate& a) {
 MainWindow::MainWindow(Application& app) : app_(app) {
   setWindowIcon(AppIcon());
   if (Window* view = app_.MainView()) {
-    view_ = new ViewWidget(*view, true, [this] { Refresh(); }, this);
+    view_ = new ViewWidget(
+        *view, true, [this] { Refresh(); }, this);
     setCentralWidget(view_);
   }
   BuildMenu();

@@ -8,8 +8,8 @@
 #include <QRawFont>
 #include <algorithm>
 #include <cmath>
-#include <utility>
 #include <cstdio>
+#include <utility>
 #include <variant>
 
 #include "platform/arc_geometry.h"
@@ -145,8 +145,8 @@ Run LayOut(const QFont& font, std::u16string_view text) {
   Run run;
   for (size_t i = 0; i < text.size(); ++i) {
     const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
-    const char32_t code = pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00)
-                               : text[i];
+    const char32_t code =
+        pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
     const QString c = ToQString(text.substr(i, pair ? 2 : 1));
     if (pair) ++i;
     const double real = fm.horizontalAdvance(c);
@@ -289,9 +289,7 @@ void QtDc::Emit(const DrawOp& op) {
               x += run.advances[static_cast<size_t>(i)];
             }
           },
-          [&](const LineOp& l) {
-            DrawLine(p, l.pen, l.from, l.to);
-          },
+          [&](const LineOp& l) { DrawLine(p, l.pen, l.from, l.to); },
           [&](const RectangleOp& r) {
             if (r.rect.IsEmpty()) return;
             if (NoPen(r.pen)) {

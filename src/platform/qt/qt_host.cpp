@@ -53,8 +53,8 @@ void HelpWindow::Open(const std::string& file, int) {
   if (!info.exists() || !info.isFile()) {
     browser_->setPlainText(QStringLiteral("ヘルプ ファイル「%1」が見つかりません。").arg(path));
   } else if (!f.open(QIODevice::ReadOnly)) {
-    browser_->setPlainText(QStringLiteral("ヘルプ ファイル「%1」を読み込めません: %2")
-                               .arg(path, f.errorString()));
+    browser_->setPlainText(
+        QStringLiteral("ヘルプ ファイル「%1」を読み込めません: %2").arg(path, f.errorString()));
   } else {
     const QByteArray data = f.readAll();
     browser_->setSearchPaths({info.absolutePath()});
@@ -94,8 +94,8 @@ bool SettingsRecentFiles::Save(const std::vector<std::string>& files) {
   if (s.status() == QSettings::NoError) return true;
   if (!warned_) {
     warned_ = true;
-    const std::u16string text = Utf8ToUtf16(
-        "最近使ったファイルの一覧を保存できません: " + s.fileName().toStdString());
+    const std::u16string text =
+        Utf8ToUtf16("最近使ったファイルの一覧を保存できません: " + s.fileName().toStdString());
     Host::Current().MessageBox(nullptr, text, kAppCaption, kMbOk | kMbIconExclamation);
   }
   return false;
