@@ -110,6 +110,8 @@ void CBindist::PaintBinomial(Dc& dc) {
   dc.TextOut(37 * cw, y, u"= npq = np(1-p)");
 
   dc.SetTextColor(colors::kBlack);
+  // The problem and its answer, below the row of edit boxes.
+  const Point origin = dc.SetOrigin({0, ProblemShift(9 * lh)});
   dc.TextOut(2 * cw, 9 * lh, u"不良率ｋ％の製品がある。これからｎ個取り出すとき、不良");
   dc.TextOut(2 * cw, 10 * lh, u"品の個数Ｘの平均値ｍと標準偏差σを求める。");
 
@@ -122,6 +124,7 @@ void CBindist::PaintBinomial(Dc& dc) {
   FormatText(m_szText, u"%d*(%d/100)*(%d/100)", m_nN, m_nK, 100 - m_nK);
   dc.TextOut(26 * cw, 12 * lh, m_szText);
   DrawRadical(m_szText.view(), *this, dc, 26 * cw, 12 * lh, colors::kRed);
+  dc.SetOrigin(origin);
 }
 
 void CBindist::PaintRatio(Dc& dc) {
@@ -142,6 +145,8 @@ void CBindist::PaintRatio(Dc& dc) {
   dc.SetTextColor(colors::kBlack);
   dc.TextOut(2 * cw, 5 * lh, u"の範囲にある。");
 
+  // The problem and its answer, below the row of edit boxes.
+  const Point origin = dc.SetOrigin({0, ProblemShift(9 * lh)});
   dc.TextOut(2 * cw, 9 * lh, u"全製品からｎ個を任意に取り出したらｒ個の不良品があった。");
   dc.TextOut(2 * cw, 10 * lh, u"全製品中に不良品が何％あるとみなされるか。(信頼度95％)");
 
@@ -151,6 +156,7 @@ void CBindist::PaintRatio(Dc& dc) {
   dc.TextOut(2 * cw, 11 * lh, m_szText);
   FormatText(m_szText, u"%5.4f-1.96*%5.4f<p<%5.4f+1.96*%5.4f", e.p, e.s, e.p, e.s);
   dc.TextOut(2 * cw, 12 * lh, m_szText);
+  dc.SetOrigin(origin);
 }
 
 }  // namespace vl

@@ -16,4 +16,10 @@ void DistributionDialog::PaintBand(Dc& dc, int bottom) {
   dc.SetBkMode(BkMode::kTransparent);
 }
 
+int DistributionDialog::ProblemShift(int top) const {
+  // Edit 153 stands first in the row; the others share its top and height.
+  const int below = GetItemRect(153).bottom + 2;
+  return below > top ? below - top : 0;
+}
+
 }  // namespace vl

@@ -21,6 +21,9 @@ class DistributionDialog : public TopicDialog {
   void TakeFontUnits();
   // The yellow band from cw to the client width less cw, down to bottom; text transparent.
   void PaintBand(Dc& dc, int bottom);
+  // How far the problem, whose first line is at top, moves down so that it starts below the
+  // row of edit boxes (which otherwise covers part of that line); 0 when it is clear already.
+  int ProblemShift(int top) const;
 };
 
 }  // namespace vl

@@ -124,6 +124,8 @@ void CNorDist::PaintNormal(Dc& dc) {
   // The worked example: P(X < a) reduced to the table value of P(0 < Z < |z|).
   const float a = FromTenths(m_nA10), av = FromTenths(m_nAv10), sd = FromTenths(m_nSd10);
   const float z = StandardScore(a, av, sd);
+  // The problem and its answer, below the row of edit boxes.
+  const Point origin = dc.SetOrigin({0, ProblemShift(11 * lh)});
   dc.TextOut(2 * cw, 11 * lh, u"確率変数Ｘが平均av,標準偏差σの正規分布に従っているとき");
   dc.TextOut(2 * cw, 12 * lh, u"次の確率を正規分布表を用いて求めると、");
   FormatText(m_szText, u"P(X<a)=P(X<%3.1f)", a);
@@ -143,6 +145,7 @@ void CNorDist::PaintNormal(Dc& dc) {
   FormatText(label, u"%3.1f", z);
   DrawNormalCurve(dc, lh, 13 * cw, 2 * lh, 0, z > 0 ? 8 * cw : 4 * cw, u"0", label.view(), 37 * cw,
                   15 * lh);
+  dc.SetOrigin(origin);
 }
 
 void CNorDist::PaintMean(Dc& dc) {
@@ -170,6 +173,8 @@ void CNorDist::PaintMean(Dc& dc) {
 
   dc.SetTextColor(colors::kBlack);
   dc.TextOut(2 * cw, 6 * lh, u"の範囲にある。");
+  // The problem and its answer, below the row of edit boxes.
+  const Point origin = dc.SetOrigin({0, ProblemShift(11 * lh)});
   dc.TextOut(2 * cw, 11 * lh, u"全製品からｎ個を任意に取り出し、高さを測ったところ平均が");
   dc.TextOut(2 * cw, 12 * lh, u"avで標準偏差がｓだった。全製品の平均の高さhを信頼度95％");
   dc.TextOut(2 * cw, 13 * lh, u"で推定せよ。");
@@ -181,6 +186,7 @@ void CNorDist::PaintMean(Dc& dc) {
   dc.TextOut(4 * cw, 14 * lh, m_szText);
   FormatText(m_szText, u"%3.2f< h <%3.2f", m.lower, m.upper);
   dc.TextOut(4 * cw, 15 * lh, m_szText);
+  dc.SetOrigin(origin);
 }
 
 }  // namespace vl

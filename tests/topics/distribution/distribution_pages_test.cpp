@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "support/script_fixture.h"
@@ -17,6 +18,13 @@ bool HasFragment(const Json& window, const std::string& s) {
 
 // Default font: cw = 8, lh = 16.
 constexpr int kCw = 8, kLh = 16;
+
+// How far a page moves its problem down so that its first line, at row firstRow, starts below
+// the row of edit boxes: 2 pixels under edit 153.
+int Shift(const Json& window, int firstRow) {
+  const auto& r = FindControl(window, 153)["rect"].AsArray();
+  return std::max(0, r[1].AsInt() + r[3].AsInt() + 2 - firstRow * kLh);
+}
 
 // The widest column of a curve's band: vertical lines rising from the base line y0 that start
 // at x0 or right of it; -1 when none.
@@ -49,7 +57,31 @@ TEST(Binomial, Defaults) {
   const Json& root = FindText(top, "100*(4/100)*(96/100)");
   ASSERT_FALSE(root.IsNull());
   EXPECT_EQ(root["x"].AsInt(), 26 * kCw);
-  EXPECT_EQ(root["y"].AsInt(), 12 * kLh);
+  EXPECT_EQ(root["y"].AsInt(), 12 * kLh + Shift(top, 9));
+}
+
+// The edit boxes reach into the problem's first line where the rows would put it: every page
+// draws its problem from just below them instead.
+TEST(Distribution, ProblemStartsBelowTheEditBoxes) {
+  struct Case {
+    const char* command;
+    const char* firstLine;
+    int row;
+  } cases[] = {
+      {"command 2783\n", "不良率ｋ％の製品がある。これからｎ個取り出すとき、不良", 9},
+      {"command 2785\n", "全製品からｎ個を任意に取り出したらｒ個の不良品があった。", 9},
+      {"command 2784\n", "確率変数Ｘが平均av,標準偏差σの正規分布に従っているとき", 11},
+      {"command 2786\n", "全製品からｎ個を任意に取り出し、高さを測ったところ平均が", 11},
+  };
+  for (const auto& c : cases) {
+    ScriptRun run(c.command);
+    const Json& top = run.top();
+    const auto& edit = FindControl(top, 153)["rect"].AsArray();
+    const Json& line = FindText(top, c.firstLine);
+    ASSERT_FALSE(line.IsNull()) << c.command;
+    EXPECT_GT(Shift(top, c.row), 0) << c.command;
+    EXPECT_EQ(line["y"].AsInt(), edit[1].AsInt() + edit[3].AsInt() + 2) << c.command;
+  }
 }
 
 TEST(Binomial, WholeRateAndLargeSample) {
@@ -93,7 +125,8 @@ TEST(Ratio, Defaults) {
   EXPECT_EQ(FindControl(top, 155)["text"].AsString(), "不良品k");
   EXPECT_EQ(FindControl(top, 154)["text"].AsString(), "100");
   EXPECT_TRUE(Has(top, "不良品の標本比率p'=100/8000=0.0125"));
-  EXPECT_EQ(FindText(top, "0.0125-1.96*0.0012<p<0.0125+1.96*0.0012")["y"].AsInt(), 12 * kLh);
+  EXPECT_EQ(FindText(top, "0.0125-1.96*0.0012<p<0.0125+1.96*0.0012")["y"].AsInt(),
+            12 * kLh + Shift(top, 9));
 }
 
 TEST(Ratio, AllDefectiveIsStillANumber) {
@@ -114,7 +147,7 @@ TEST(Normal, Defaults) {
   EXPECT_TRUE(Has(top, "=P(Z<(10.0-4.2)/2.8)"));
   EXPECT_TRUE(Has(top, "=P(z<2.1)"));
   EXPECT_EQ(FindText(top, "=0.5+P(0<Z<2.1)←表")["color"].AsString(), "#ff0000");
-  EXPECT_EQ(BandEnd(top, 37 * kCw, 15 * kLh), 8 * kCw - 1);
+  EXPECT_EQ(BandEnd(top, 37 * kCw, 15 * kLh + Shift(top, 11)), 8 * kCw - 1);
   // The two explanatory curves are shaded from 8cw to 10cw.
   EXPECT_EQ(BandEnd(top, 41 * kCw, 3 * kLh), 10 * kCw - 1);
   EXPECT_EQ(BandEnd(top, 41 * kCw, 7 * kLh), 10 * kCw - 1);
@@ -125,7 +158,7 @@ TEST(Normal, MeanAsBoundTakesTheMinusFormWithoutASign) {
   ASSERT_EQ(run.status(), 0) << run.error();
   EXPECT_TRUE(Has(run.top(), "=P(z<0.0)"));
   EXPECT_TRUE(Has(run.top(), "=0.5-P(0<Z<0.0)←表"));
-  EXPECT_EQ(BandEnd(run.top(), 37 * kCw, 15 * kLh), 4 * kCw - 1);
+  EXPECT_EQ(BandEnd(run.top(), 37 * kCw, 15 * kLh + Shift(run.top(), 11)), 4 * kCw - 1);
 
   ScriptRun below("command 2784\ntype 153 -3\npress 101\n");
   EXPECT_TRUE(Has(below.top(), "=P(z<-2.6)"));
@@ -157,7 +190,7 @@ TEST(MeanEstimate, Defaults) {
   EXPECT_EQ(FindControl(top, 152)["text"].AsString(), "標本数 n");
   EXPECT_EQ(FindControl(top, 153)["text"].AsString(), "800");
   EXPECT_TRUE(Has(top, "10.5-1.96*0.08< h <10.5+1.96*0.08"));
-  EXPECT_EQ(FindText(top, "10.35< h <10.65")["y"].AsInt(), 15 * kLh);
+  EXPECT_EQ(FindText(top, "10.35< h <10.65")["y"].AsInt(), 15 * kLh + Shift(top, 11));
 }
 
 TEST(MeanEstimate, SampleSizeLimit) {
