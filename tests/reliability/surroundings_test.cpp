@@ -56,4 +56,26 @@ TEST(Surroundings, UnwritableRenderTargetIsAnError) {
   EXPECT_EQ(r.output, "velorin: script line 1: render: cannot write '/nonexistent/dir/a.json'\n");
 }
 
+TEST(Surroundings, WithoutTheIpaFontsPicturesStillComeWithOneWarning) {
+  // A font configuration that knows only the DejaVu fonts, or none at all.
+  std::string dir = ::testing::TempDir();
+  std::string conf = dir + "no-ipa-fonts.conf";
+  std::ofstream(conf) << "<?xml version=\"1.0\"?><!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">"
+                         "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir>"
+                         "<cachedir>" << dir << "no-ipa-cache</cachedir></fontconfig>";
+  std::string png = dir + "no-ipa.png";
+  std::remove(png.c_str());
+  Result r = Shell("printf 'command 2772\\nrender " + png + "\\n' | FONTCONFIG_FILE=" + conf +
+                   " " + kVelorin + " --script -");
+  if (r.output.find("PNG output is not available") != std::string::npos)
+    GTEST_SKIP() << "this build has no Qt backend";
+  EXPECT_EQ(r.status, 0) << r.output;
+  size_t warnings = 0;
+  for (size_t p = r.output.find("IPA fonts"); p != std::string::npos;
+       p = r.output.find("IPA fonts", p + 1))
+    ++warnings;
+  EXPECT_EQ(warnings, 1u) << r.output;
+  EXPECT_TRUE(std::ifstream(png).good());
+}
+
 }  // namespace
