@@ -4,9 +4,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/main_window.h"
@@ -34,6 +39,12 @@ QApplication* PictureApplication(int argc, char** argv) {
   static char s_name[] = "velorin";
   static char* s_argv[] = {argc > 0 ? argv[0] : s_name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Pictures need no session runtime folder; without one Qt only complains on stderr, which
+  // a script's caller should not have to read past.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    const std::string dir = "/tmp/velorin-runtime-" + std::to_string(getuid());
+    if (mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir.c_str());
+  }
   // Lives until the process ends: later pictures reuse it.
   static QApplication* app = new QApplication(s_argc, s_argv);
   SetUpApplication();
