@@ -102,4 +102,13 @@ void CArrange::OnPaint(Dc& dc) {
   if (!median.second.empty()) dc.TextOut(9 * X, 12 * Y, median.second);
 }
 
+// Scores run up to 100 (a negative one stands for an absent pupil); the selection is a cell.
+std::string CArrange::InvariantViolation() const {
+  for (int16_t s : m_nScore)
+    if (s > 100) return "a score above 100: " + std::to_string(s);
+  if (m_nNewScore > 100) return "an accepted score above 100";
+  if (m_nSelected < -1 || m_nSelected >= arrange::kPupils) return "selection outside the table";
+  return {};
+}
+
 }  // namespace vl

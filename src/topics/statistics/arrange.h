@@ -2,6 +2,7 @@
 // changed, the table sorted, and the frequency table opened on these scores.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "topics/statistics/arrange_logic.h"
 #include "topics/topic_dialog.h"
@@ -11,6 +12,8 @@ namespace vl {
 class CArrange : public TopicDialog {
  public:
   explicit CArrange(Window* parent = nullptr);
+
+  std::string InvariantViolation() const override;
 
   arrange::Scores m_nScore{};      // table order; negative = absent
   int16_t m_nNewScore = 0;         // the last accepted value of edit 145

@@ -256,4 +256,15 @@ void CCorrelate::DrawSeniorTexts(Dc& dc, const correlate::Sums& sums) {
   dc.TextOut(10, nr + e + 3 * uy / 2, correlate::Verdict(k.r));
 }
 
+// Every cell holds 0 to 999 pupils; a selection is a cell of the table or none at all.
+std::string CCorrelate::InvariantViolation() const {
+  for (int16_t n : m_nTable)
+    if (n < 0 || n > 999) return "a cell count outside 0..999: " + std::to_string(n);
+  const bool none = m_nSelCol == -1 && m_nSelRow == -1;
+  const bool cell = m_nSelCol >= 0 && m_nSelCol < correlate::kClasses && m_nSelRow >= 0 &&
+                    m_nSelRow < correlate::kClasses;
+  if (!none && !cell) return "selection outside the table";
+  return {};
+}
+
 }  // namespace vl

@@ -4,6 +4,7 @@
 // (high school).
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "topics/statistics/correlate_logic.h"
 #include "topics/topic_dialog.h"
@@ -13,6 +14,8 @@ namespace vl {
 class CCorrelate : public TopicDialog {
  public:
   explicit CCorrelate(Window* parent = nullptr);
+
+  std::string InvariantViolation() const override;
 
   correlate::Table m_nTable{};  // index 5c + r: science class c, mathematics class r
   int32_t m_bNewLayout = 0;     // work out the layout at the next paint

@@ -178,4 +178,13 @@ void CToukei::DrawResults(Dc& dc, const toukei::Totals& totals) {
   }
 }
 
+// Frequencies are counts; the selection is a row of the table or none.
+std::string CToukei::InvariantViolation() const {
+  for (int16_t f : m_nFreq)
+    if (f < 0) return "a negative frequency: " + std::to_string(f);
+  if (m_nSel < -1 || m_nSel >= toukei::kClasses) return "selection outside the table";
+  if (m_nScore < -1) return "a negative score: " + std::to_string(m_nScore);
+  return {};
+}
+
 }  // namespace vl

@@ -2,6 +2,7 @@
 // uf and u²f with their totals, the mean, the standard deviation and a deviation score.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <optional>
 
 #include "topics/statistics/toukei_logic.h"
@@ -12,6 +13,8 @@ namespace vl {
 class CToukei : public TopicDialog {
  public:
   explicit CToukei(Window* parent = nullptr);
+
+  std::string InvariantViolation() const override;
 
   // The opener's frequencies, kept instead of the defaults; call before DoModal.
   void GiveFrequencies(const toukei::Column& freq) {
