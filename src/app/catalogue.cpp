@@ -97,7 +97,8 @@ void RegisterTopicFactories() {
     drills.emplace_back(code, 0);
   for (int16_t item = 8; item <= 13; ++item) drills.emplace_back(2779, item);
   for (int16_t item = 0; item <= 8; ++item) drills.emplace_back(2787, item);
-  for (auto [code, sub] : drills) {
+  for (const auto& drill : drills) {
+    const int16_t code = drill.first, sub = drill.second;
     RegisterDialogFactory({110, "drill " + std::to_string(code) + "/" + std::to_string(sub),
                            [code, sub] { return std::make_unique<CDrill>(nullptr, code, sub); }});
   }
