@@ -13,6 +13,7 @@
 #include "platform/script/script_host.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "support/comparable.h"
 
 namespace vl {
 namespace {
@@ -23,18 +24,7 @@ std::vector<std::u16string> BadInputs() {
           u"\U0001F600", std::u16string(1, u'\0'), std::u16string(100000, u'7')};
 }
 
-// A window's state less what a refused press may change: the focus, and the check marks of
-// radio buttons (an automatic radio button checks itself before its handler runs).
-Json Comparable(Json w) {
-  w.Erase("focus");
-  Json::Array controls;
-  for (auto c : w["controls"].AsArray()) {
-    if (c["kind"].AsString() == "radio") c.Erase("checked");
-    controls.push_back(std::move(c));
-  }
-  w.Set("controls", Json(std::move(controls)));
-  return w;
-}
+using testing::Comparable;
 
 // Produces the script for one dialog, one edit box and one input, checking as it goes.
 class Sweep {

@@ -14,6 +14,7 @@
 #include "app/velorin_app.h"
 #include "platform/script/json.h"
 #include "platform/script/script_host.h"
+#include "support/comparable.h"
 #include "topics/topic_dialog.h"
 
 namespace vl {
@@ -24,17 +25,7 @@ const char* const kCorpus[] = {"",     "-",   "+",      "１２",   " 3",    "3 
                                "65535", "40000", "0",     "1",      "2",     "5",    "10",
                                "-1",   "4.25", "29.9",   "30",     "5000",  "101",  "abc"};
 
-// The window state less what may change without a repaint after a refused press.
-Json Comparable(Json w) {
-  w.Erase("focus");
-  Json::Array controls;
-  for (auto c : w["controls"].AsArray()) {
-    if (c["kind"].AsString() == "radio") c.Erase("checked");
-    controls.push_back(std::move(c));
-  }
-  w.Set("controls", Json(std::move(controls)));
-  return w;
-}
+using testing::Comparable;
 
 class Monkey {
  public:
