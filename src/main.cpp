@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/velorin_app.h"
+#include "platform/script/gallery.h"
 #include "platform/script/script_host.h"
 #include "platform/text.h"
 
@@ -20,12 +21,15 @@ namespace {
 const char kUsage[] =
     "Usage: velorin [FILE]\n"
     "       velorin --script FILE [--scale 2]\n"
+    "       velorin --gallery DIR\n"
     "\n"
     "  (no arguments)   start the program in a window\n"
     "  FILE             start the program with FILE as its document\n"
     "  --script FILE    run a script of window actions without a display ('-' reads\n"
     "                   standard input); see the README for the script lines\n"
     "  --scale 2        draw 'render x.png' at twice the resolution\n"
+    "  --gallery DIR    write a PNG of every page and an index.html into DIR, without a\n"
+    "                   display\n"
     "  --help           show this text\n";
 
 int RunScript(const std::string& file, int scale, int argc, char** argv) {
@@ -64,11 +68,27 @@ int RunScript(const std::string& file, int scale, int argc, char** argv) {
   return rc;
 }
 
+int RunGallery(const std::string& dir, int argc, char** argv) {
+#ifdef VELORIN_HAVE_QT
+  vl::PngRenderer png = vl::qt::MakePngRenderer(argc, argv);
+#else
+  (void)argc;
+  (void)argv;
+  vl::PngRenderer png;
+#endif
+  vl::RegisterAllDialogs();
+  std::string err;
+  int rc = vl::WriteGallery(dir, png, err);
+  if (!err.empty()) std::fprintf(stderr, "%s\n", err.c_str());
+  return rc;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string script;
   std::string document;
+  std::string gallery;
   int scale = 1;
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
@@ -81,6 +101,12 @@ int main(int argc, char** argv) {
         return 2;
       }
       script = argv[++i];
+    } else if (a == "--gallery") {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "velorin: --gallery needs a folder name\n");
+        return 2;
+      }
+      gallery = argv[++i];
     } else if (a == "--scale") {
       if (i + 1 >= argc || (std::string(argv[i + 1]) != "1" && std::string(argv[i + 1]) != "2")) {
         std::fprintf(stderr, "velorin: --scale takes 1 or 2\n");
@@ -97,6 +123,7 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  if (!gallery.empty()) return RunGallery(gallery, argc, argv);
   if (!script.empty()) return RunScript(script, scale, argc, argv);
 #ifdef VELORIN_HAVE_QT
   vl::CVelorinApp app;

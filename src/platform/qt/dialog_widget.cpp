@@ -1,14 +1,17 @@
 #include "platform/qt/dialog_widget.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/qt/page_tools.h"
 #include "platform/qt/qt_dc.h"
 
 namespace vl::qt {
@@ -176,6 +179,32 @@ void DialogWidget::Build() {
     Sync(index);
   }
   for (auto it = backdrops.rbegin(); it != backdrops.rend(); ++it) (*it)->lower();
+  NameControls();
+  // Keyboard order is the template's order.
+  QWidget* prev = nullptr;
+  for (QWidget* w : widgets_) {
+    if (w->focusPolicy() == Qt::NoFocus) continue;
+    if (prev) setTabOrder(prev, w);
+    prev = w;
+  }
+}
+
+void DialogWidget::NameControls() {
+  const auto& controls = dlg_.Controls();
+  QString label;
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const Control& c = controls[i];
+    const QString own = c.kind == ControlKind::kStatic ? StaticText(c) : ToQString(c.text);
+    if (c.kind == ControlKind::kStatic && !own.trimmed().isEmpty()) label = own.trimmed();
+    QString name = own;
+    name.remove('&');
+    name = name.trimmed();
+    if ((c.kind == ControlKind::kEdit || c.kind == ControlKind::kCombo) || name.isEmpty())
+      name = label;
+    if (name.isEmpty()) name = QString("%1").arg(c.id);
+    widgets_[i]->setAccessibleName(name);
+  }
+  setAccessibleName(windowTitle());
 }
 
 void DialogWidget::Sync(int index) {
@@ -263,6 +292,15 @@ void DialogWidget::paintEvent(QPaintEvent*) {
     surface_.Redraw(dlg_, dpr);
   QPainter p(this);
   p.drawImage(QPoint(0, 0), surface_.Image());
+  // Assistive technology reads the page's texts as one description.
+  const QString description = PageDescription(dlg_);
+  if (description != accessibleDescription()) setAccessibleDescription(description);
+}
+
+void DialogWidget::contextMenuEvent(QContextMenuEvent* e) {
+  if (!live_) return;
+  ShowPageMenu(this, dlg_, surface_.Background(), e->globalPos());
+  e->accept();
 }
 
 void DialogWidget::closeEvent(QCloseEvent* e) {
@@ -280,7 +318,22 @@ void DialogWidget::reject() {
   if (live_ && !dlg_.Ended()) dlg_.UserClose();
 }
 
+bool DialogWidget::StartsOnEnter(QObject* obj, QEvent* e) {
+  if (e->type() != QEvent::KeyPress || !live_ || dlg_.Ended() || !qobject_cast<QLineEdit*>(obj))
+    return false;
+  const int key = static_cast<QKeyEvent*>(e)->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+  const int start = dlg_.IndexOf(kStartButton);
+  if (start < 0) return false;
+  const Control& c = dlg_.Controls()[start];
+  if (c.kind != ControlKind::kButton || (c.style & kStyleDisabled)) return false;
+  // A pupil who types a number and presses Enter expects the worked answer.
+  dlg_.UserPress(kStartButton);
+  return true;
+}
+
 bool DialogWidget::eventFilter(QObject* obj, QEvent* e) {
+  if (StartsOnEnter(obj, e)) return true;
   if (e->type() == QEvent::FocusIn && live_ && !syncing_ && !dlg_.Ended()) {
     for (size_t i = 0; i < widgets_.size(); ++i) {
       if (widgets_[i] != obj) continue;

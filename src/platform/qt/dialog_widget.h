@@ -39,10 +39,17 @@ class DialogWidget : public QDialog, public WindowPeer {
   void closeEvent(QCloseEvent* e) override;
   void reject() override;
   bool eventFilter(QObject* obj, QEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
   void Build();
+  // Accessible names of the controls: their own text, or the text of the label before them.
+  void NameControls();
   void Sync(int index);
+  // Enter in an edit box of a dialog with a start button presses that button.
+  bool StartsOnEnter(QObject* obj, QEvent* e);
+
+  static constexpr int kStartButton = 101;
 
   Dialog& dlg_;
   bool live_;
