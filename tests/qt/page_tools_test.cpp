@@ -145,7 +145,7 @@ TEST_F(PageToolsTest, PrintingPutsTheTitleAboveThePageScaledToFit) {
     sheet.fill(Qt::white);
     {
       QPainter p(&sheet);
-      qt::PrintPage(p, sheet.rect(), w.dialog(), Qt::white);
+      qt::PrintPage(p, sheet.rect(), w.dialog());
     }
     EXPECT_TRUE(HasContent(sheet));
     // The heading sits at the top; nothing is drawn below the doubled page.

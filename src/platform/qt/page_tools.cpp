@@ -57,7 +57,7 @@ QString SavePage(Window& w, QColor background, const QString& file) {
   return QString("ファイル名は .png か .svg で終えてください。");
 }
 
-void PrintPage(QPainter& p, const QRect& printable, Dialog& w, QColor background) {
+void PrintPage(QPainter& p, const QRect& printable, Dialog& w) {
   const Size s = w.ClientSize();
   if (s.cx <= 0 || s.cy <= 0 || printable.isEmpty()) return;
   p.save();
@@ -76,7 +76,6 @@ void PrintPage(QPainter& p, const QRect& printable, Dialog& w, QColor background
   p.translate(area.topLeft());
   p.scale(scale, scale);
   p.setClipRect(QRect(0, 0, s.cx, s.cy));
-  (void)background;
   QtDc dc(&p);
   w.DrawTo(dc);
   p.restore();
@@ -112,14 +111,14 @@ QMenu* MakePageMenu(QWidget* widget, Dialog& w, QColor background) {
     const QString err = SavePage(*win, background, file);
     if (!err.isEmpty()) QMessageBox::warning(widget, "Velorin", err);
   });
-  auto print = [widget, win, background](bool preview) {
+  auto print = [widget, win](bool preview) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(ToQString(win->Title()));
-    auto draw = [win, background](QPrinter* pr) {
+    auto draw = [win](QPrinter* pr) {
       QPainter p(pr);
       // The painter's origin is the top left of the printable area.
       const QSize size = pr->pageLayout().paintRectPixels(pr->resolution()).size();
-      PrintPage(p, QRect(QPoint(0, 0), size), *win, background);
+      PrintPage(p, QRect(QPoint(0, 0), size), *win);
     };
     if (preview) {
       QPrintPreviewDialog dlg(&printer, widget);

@@ -21,7 +21,7 @@ std::string PageSvg(Window& w, QColor background);
 QString SavePage(Window& w, QColor background, const QString& file);
 // Draws the page onto a printer's painter: the window title as a heading, the page below it
 // scaled (never enlarged) to the rest of the printable area.
-void PrintPage(QPainter& p, const QRect& printable, Dialog& w, QColor background);
+void PrintPage(QPainter& p, const QRect& printable, Dialog& w);
 // The texts the page draws, in reading order (top to bottom, then left to right), one per line.
 QString PageDescription(Window& w);
 
