@@ -1,8 +1,8 @@
 #include "platform/qt/dialog_widget.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -265,7 +265,11 @@ void DialogWidget::OnTimersChanged() {
   if (!dlg_.Ended()) timers_.Sync();
 }
 
-void DialogWidget::OnControlChanged(int index) { Sync(index); }
+void DialogWidget::OnControlChanged(int index) {
+  Sync(index);
+  // A label's new text names the edit box after it.
+  if (widgets_.size() == dlg_.Controls().size()) NameControls();
+}
 
 void DialogWidget::OnFocusChanged(int id) {
   QWidget* w = ControlWidget(dlg_.IndexOf(id));
