@@ -30,7 +30,11 @@ const char kUsage[] =
     "  --scale 2        draw 'render x.png' at twice the resolution\n"
     "  --gallery DIR    write a PNG of every page and an index.html into DIR, without a\n"
     "                   display\n"
-    "  --help           show this text\n";
+    "  --help           show this text\n"
+    "\n"
+    "Start-up measurement (see bench/README.md):\n"
+    "  --exit-after-first-paint  quit once the main window has painted\n"
+    "  --open-every-dialog       then open, paint and close every dialog before quitting\n";
 
 int RunScript(const std::string& file, int scale, int argc, char** argv) {
   std::string text;
@@ -90,6 +94,9 @@ int main(int argc, char** argv) {
   std::string document;
   std::string gallery;
   int scale = 1;
+#ifdef VELORIN_HAVE_QT
+  vl::qt::GuiOptions gui;
+#endif
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     if (a == "--help" || a == "-h") {
@@ -113,6 +120,12 @@ int main(int argc, char** argv) {
         return 2;
       }
       scale = std::stoi(argv[++i]);
+#ifdef VELORIN_HAVE_QT
+    } else if (a == "--exit-after-first-paint") {
+      gui.exitAfterFirstPaint = true;
+    } else if (a == "--open-every-dialog") {
+      gui.openEveryDialog = true;
+#endif
     } else if (a.size() > 1 && a[0] == '-') {
       std::fprintf(stderr, "velorin: unknown option '%s' (see velorin --help)\n", a.c_str());
       return 2;
@@ -128,7 +141,7 @@ int main(int argc, char** argv) {
 #ifdef VELORIN_HAVE_QT
   vl::CVelorinApp app;
   if (!document.empty()) app.SetStartupDocument(document);
-  return vl::qt::RunGui(argc, argv, app, document);
+  return vl::qt::RunGui(argc, argv, app, gui);
 #else
   std::fprintf(stderr,
                "velorin: this build has no windowing support; use velorin --script FILE\n");

@@ -89,7 +89,6 @@ QKeySequence AccelKey(const AccelTemplate& a) {
 }
 
 MainWindow::MainWindow(Application& app) : app_(app) {
-  setWindowIcon(AppIcon());
   if (Window* view = app_.MainView()) {
     view_ = new ViewWidget(
         *view, true, [this] { Refresh(); }, this);
@@ -161,7 +160,8 @@ void MainWindow::Refresh() {
 
 QIcon AppIcon() {
   QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+  // Window managers show window icons at 64 pixels at most; the desktop file names larger ones.
+  for (int size : {16, 24, 32, 48, 64}) {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);

@@ -154,6 +154,7 @@ int QtHost::RunModal(Dialog& dlg) {
     // Focus given before the window showed is given again now that it can take it.
     const int focus = dlg.Focus();
     if (focus != 0) w.OnFocusChanged(focus);
+    if (onShown_) onShown_(w);
     w.RunLoop();
   }
   w.hide();

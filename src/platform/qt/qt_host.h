@@ -3,6 +3,7 @@
 #pragma once
 #include <QPointer>
 #include <QTextBrowser>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -53,6 +54,8 @@ class QtHost : public Host {
   QWidget* WidgetOf(const Window* w) const;
   // The dialog widgets open now, innermost last.
   const std::vector<DialogWidget*>& OpenDialogs() const { return stack_; }
+  // Called with every dialog widget once it is shown (measurements only).
+  void SetOnDialogShown(std::function<void(DialogWidget&)> f) { onShown_ = std::move(f); }
 
   int RunModal(Dialog& dlg) override;
   int MessageBox(Window* owner, std::u16string_view text, std::u16string_view caption,
@@ -71,6 +74,7 @@ class QtHost : public Host {
 
   QWidget* main_ = nullptr;
   std::vector<DialogWidget*> stack_;
+  std::function<void(DialogWidget&)> onShown_;
   X11Guide guide_;
   HelpWindow help_;
   SettingsRecentFiles recent_;

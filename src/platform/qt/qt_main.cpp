@@ -3,15 +3,19 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/main_window.h"
@@ -26,10 +30,39 @@ namespace vl::qt {
 
 namespace {
 
+// Fusion, except that the menu bar's overflow button gets a drawn chevron: Fusion reads that
+// icon from image files, which makes Qt load every image-format plugin while the main window is
+// still being built.
+class AppStyle : public QProxyStyle {
+ public:
+  AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+  QIcon standardIcon(StandardPixmap sp, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (sp != SP_ToolBarHorizontalExtensionButton && sp != SP_ToolBarVerticalExtensionButton)
+      return QProxyStyle::standardIcon(sp, option, widget);
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
+    if (sp == SP_ToolBarVerticalExtensionButton) {  // pointing down
+      p.translate(16, 0);
+      p.rotate(90);
+    }
+    for (qreal x : {4.0, 9.0}) p.drawPolyline(QPolygonF({{x, 4}, {x + 4, 8}, {x, 12}}));
+    p.end();
+    return QIcon(pm);
+  }
+};
+
 void SetUpApplication() {
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setWindowIcon(AppIcon());
-  Families();  // looks the fonts up now, so that a missing font is reported at start
+  QApplication::setStyle(new AppStyle);
+  // Menus, message boxes and the help window write Japanese in the same family as the pages,
+  // at the platform's size, instead of mixing a Latin default with a fallback.
+  QFont font = QApplication::font();
+  font.setFamily(Families().pgothic);  // also reports a missing font at start
+  QApplication::setFont(font);
 }
 
 // The application object pictures need; made once, on the offscreen platform unless one exists.
@@ -77,6 +110,38 @@ std::string RenderPng(Window& w, const std::string& file, int scale) {
   return "";
 }
 
+// Runs a function once, right after the first paint event of a widget has been handled.
+class AfterFirstPaint : public QObject {
+ public:
+  AfterFirstPaint(QWidget* target, std::function<void()> then)
+      : QObject(target), target_(target), then_(std::move(then)) {
+    target->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* obj, QEvent* e) override {
+    if (obj == target_ && e->type() == QEvent::Paint && then_) {
+      target_->removeEventFilter(this);
+      // Queued: the paint itself finishes (and reaches the screen) first.
+      QTimer::singleShot(0, this, std::exchange(then_, nullptr));
+    }
+    return false;
+  }
+
+ private:
+  QWidget* target_;
+  std::function<void()> then_;
+};
+
+// Opens every registered dialog over the main window, each closed right after its first paint.
+void OpenEveryDialog(QtHost& host) {
+  host.SetOnDialogShown([](DialogWidget& w) {
+    new AfterFirstPaint(&w, [&w] { w.dialog().EndDialog(kIdCancelResult); });
+  });
+  for (const DialogFactory& f : AllDialogFactories()) f.make()->DoModal();
+  host.SetOnDialogShown(nullptr);
+}
+
 }  // namespace
 
 std::string NoDisplayReason() {
@@ -96,7 +161,7 @@ std::string NoDisplayReason() {
   return "";
 }
 
-int RunGui(int argc, char** argv, Application& app, const std::string& /*document*/) {
+int RunGui(int argc, char** argv, Application& app, const GuiOptions& options) {
   const std::string reason = NoDisplayReason();
   if (!reason.empty()) {
     std::fprintf(stderr,
@@ -109,6 +174,7 @@ int RunGui(int argc, char** argv, Application& app, const std::string& /*documen
   QApplication::setApplicationName(QStringLiteral("Velorin"));
   QApplication::setOrganizationName(QStringLiteral("Orvanel"));
   SetUpApplication();
+  QApplication::setWindowIcon(AppIcon());
   QtHost host;
   Host::SetCurrent(&host);
   struct Unset {
@@ -117,6 +183,13 @@ int RunGui(int argc, char** argv, Application& app, const std::string& /*documen
   if (!app.InitInstance()) return 1;
   MainWindow window(app);
   host.SetMainWidget(&window);
+  if (options.exitAfterFirstPaint || options.openEveryDialog) {
+    QWidget* painted = window.View() ? static_cast<QWidget*>(window.View()) : &window;
+    new AfterFirstPaint(painted, [&host, options] {
+      if (options.openEveryDialog) OpenEveryDialog(host);
+      QApplication::quit();
+    });
+  }
   window.show();
   if (app.Exited()) return 0;
   const int rc = QApplication::exec();
