@@ -35,12 +35,14 @@ void ViewWidget::OnInvalidate(const Rect& area, bool) {
   update(QRect(area.left, area.top, area.Width(), area.Height()));
 }
 
-void ViewWidget::paintEvent(QPaintEvent*) {
-  if (pictureRatio_ > 0 || !live_)
-    surface_.Redraw(view_, pictureRatio_ > 0 ? pictureRatio_ : devicePixelRatioF());
-  else
-    surface_.Update(view_, devicePixelRatioF());
+void ViewWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
+  if (live_ && pictureRatio_ == 0) {
+    // The main view fills most of the screen: its pixels live in the backing store only.
+    PaintInPlace(p, view_, e->region(), surface_.Background());
+    return;
+  }
+  surface_.Redraw(view_, pictureRatio_ > 0 ? pictureRatio_ : devicePixelRatioF());
   p.drawImage(QPoint(0, 0), surface_.Image());
 }
 

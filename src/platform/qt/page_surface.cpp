@@ -36,6 +36,17 @@ void PageSurface::Redraw(Window& w, qreal dpr) {
   w.DrawTo(dc);
 }
 
+void PaintInPlace(QPainter& p, Window& w, const QRegion& asked, QColor background) {
+  const Rect inv = w.InvalidArea();
+  const bool own =
+      w.NeedsPaint() &&
+      (asked - QRegion(inv.left, inv.top, inv.Width(), inv.Height())).isEmpty();
+  if (!own || w.InvalidErase())
+    for (const QRect& r : asked) p.fillRect(r, background);
+  QtDc dc(&p, asked);
+  w.Paint(dc);
+}
+
 void WindowTimers::Sync() {
   const auto& want = window_.Timers();
   for (auto it = timers_.begin(); it != timers_.end();) {

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QImage>
 #include <QObject>
+#include <QPainter>
+#include <QRegion>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -32,6 +34,12 @@ class PageSurface {
   QColor background_;
   QImage image_;
 };
+
+// Paints a window's page straight onto a widget whose backing store keeps the pixels between
+// paints (no second copy of the page). The area the window invalidated is painted as it asked,
+// erased or not; an area the toolkit asks for on its own (a new or resized backing store) holds
+// nothing yet and is erased and drawn afresh.
+void PaintInPlace(QPainter& p, Window& w, const QRegion& asked, QColor background);
 
 // A window's timers as QTimers; fire() runs after each tick.
 class WindowTimers {

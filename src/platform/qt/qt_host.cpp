@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
+#include <malloc.h>
 
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_dc.h"
@@ -125,7 +126,7 @@ QWidget* QtHost::TopWidget() const {
   return main_;
 }
 
-int QtHost::RunModal(Dialog& dlg) {
+int QtHost::ShowModal(Dialog& dlg) {
   const DialogTemplate* t = dlg.Template();
   const QFont font = DialogFont(t->fontFace, t->fontPoint);
   int bx = 8, by = 16;
@@ -159,6 +160,14 @@ int QtHost::RunModal(Dialog& dlg) {
   }
   w.hide();
   return dlg.Result();
+}
+
+int QtHost::RunModal(Dialog& dlg) {
+  const int result = ShowModal(dlg);
+  // A closed topic leaves freed pages in the heap; give them back so that the program stays
+  // small between topics.
+  malloc_trim(0);
+  return result;
 }
 
 int QtHost::MessageBox(Window* owner, std::u16string_view text, std::u16string_view caption,

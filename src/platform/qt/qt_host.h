@@ -71,6 +71,8 @@ class QtHost : public Host {
 
  private:
   QWidget* TopWidget() const;
+  // Shows the dialog and runs it until it ends; its widget is gone on return.
+  int ShowModal(Dialog& dlg);
 
   QWidget* main_ = nullptr;
   std::vector<DialogWidget*> stack_;

@@ -1,7 +1,11 @@
 #include "platform/qt/qt_main.h"
 
 #include <QApplication>
+#include <qdrawutil.h>
+#include <QGroupBox>
+#include <QStyleOption>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -30,9 +34,9 @@ namespace vl::qt {
 
 namespace {
 
-// Fusion, except that the menu bar's overflow button gets a drawn chevron: Fusion reads that
-// icon from image files, which makes Qt load every image-format plugin while the main window is
-// still being built.
+// Fusion, except for two pictures Fusion reads from image files: read that way, Qt loads every
+// image-format plugin (SVG among them) on the spot, which start-up and memory pay for. The menu
+// bar's overflow button gets a drawn chevron, and the group-box frame is read as the PNG it is.
 class AppStyle : public QProxyStyle {
  public:
   AppStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -53,6 +57,29 @@ class AppStyle : public QProxyStyle {
     for (qreal x : {4.0, 9.0}) p.drawPolyline(QPolygonF({{x, 4}, {x + 4, 8}, {x, 12}}));
     p.end();
     return QIcon(pm);
+  }
+
+  void drawPrimitive(PrimitiveElement pe, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (pe != PE_FrameGroupBox || !painter || !option) {
+      QProxyStyle::drawPrimitive(pe, option, painter, widget);
+      return;
+    }
+    // Fusion's frame: its nine-patch picture, below the title line.
+    static const QPixmap frame = [] {
+      QImageReader png(
+          QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
+      png.setAutoDetectImageFormat(false);  // no look through the plugins for another reader
+      return QPixmap::fromImage(png.read());
+    }();
+    constexpr int kTopMargin = 3;
+    const auto* box = qobject_cast<const QGroupBox*>(widget);
+    const int top = box && !box->isCheckable() && box->title().isEmpty()
+                        ? kTopMargin
+                        : qMax(pixelMetric(PM_ExclusiveIndicatorHeight),
+                               option->fontMetrics.height()) +
+                              kTopMargin;
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
   }
 };
 
