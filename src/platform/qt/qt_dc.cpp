@@ -5,10 +5,15 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QPolygonF>
+#include <QCoreApplication>
 #include <QRawFont>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
+#include <memory>
+#include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <variant>
 
@@ -125,23 +130,75 @@ std::pair<int, int> ArcAngles(const ArcGeometry& g) {
 // The cell of a font is its em square at the requested pixel height, which is what the pages
 // lay lines out by; the ascent is the font's own, measured on the unhinted outlines.
 int CellHeight(const Font& f) { return std::max(1, std::abs(f.height)); }
+
+namespace {
+
+// What text drawing needs of one font at one size, worked out once: a page asks for the same
+// few fonts over and over, and Qt's metrics are far slower than a lookup.
+struct FontFace {
+  explicit FontFace(const QFont& f) : font(f), metrics(f), raw(QRawFont::fromFont(f)) {
+    QFont unhinted = f;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    ascent = qRound(QFontMetricsF(unhinted).ascent());
+  }
+  // One character's advance on whole pixels and where its glyph sits in that advance.
+  struct Char {
+    int advance;
+    double offset;
+  };
+  const Char& Measure(char32_t code, const QString& c);
+
+  QFont font;
+  QFontMetricsF metrics;
+  QRawFont raw;
+  int ascent = 0;
+  std::unordered_map<char32_t, Char> chars;
+};
+
 // Text is laid out character by character on whole pixels: each advance is the font's own,
 // rounded down, so a half-width character of an odd height h is h/2 wide as the pages expect,
 // and what is measured is exactly where the characters are drawn. A character the font lacks
 // (drawn from another font) keeps the page font's cell, half or full width, centred in it.
-namespace {
+const FontFace::Char& FontFace::Measure(char32_t code, const QString& c) {
+  auto it = chars.find(code);
+  if (it != chars.end()) return it->second;
+  const double real = metrics.horizontalAdvance(c);
+  Char ch{static_cast<int>(std::floor(real + 1e-6)), 0};
+  if (raw.isValid() && !raw.supportsCharacter(static_cast<uint>(code))) {
+    const int h = font.pixelSize();
+    const bool half = code <= 0xFF || (code >= 0xFF61 && code <= 0xFF9F);
+    ch.advance = half ? h / 2 : h;
+    ch.offset = std::max(0.0, (ch.advance - real) / 2);
+  }
+  return chars.emplace(code, ch).first->second;
+}
+
+// The faces by (stand-in, pixel height, weight). Emptied when the application object goes, while
+// Qt's font machinery still exists; never destroyed as a static.
+std::map<std::tuple<FaceKind, int, int>, std::unique_ptr<FontFace>>& Faces() {
+  static auto* faces = new std::map<std::tuple<FaceKind, int, int>, std::unique_ptr<FontFace>>;
+  return *faces;
+}
+
+int WeightOf(const Font& f) { return std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000); }
+
+FontFace& FaceOf(const Font& f) {
+  if (Faces().empty()) qAddPostRoutine([] { Faces().clear(); });  // again for a new application
+  auto& slot = Faces()[{FaceKindOf(f.face), CellHeight(f), WeightOf(f)}];
+  if (!slot) slot = std::make_unique<FontFace>(ToQFont(f));
+  return *slot;
+}
+
 struct Run {
   QStringList chars;
   std::vector<int> advances;
   std::vector<double> offsets;
   int width = 0;
 };
-Run LayOut(const QFont& font, std::u16string_view text) {
+
+Run LayOut(FontFace& face, std::u16string_view text) {
   auto z = text.find(u'\0');
   if (z != std::u16string_view::npos) text = text.substr(0, z);
-  const QFontMetricsF fm(font);
-  const QRawFont raw = QRawFont::fromFont(font);
-  const int h = font.pixelSize();
   Run run;
   for (size_t i = 0; i < text.size(); ++i) {
     const bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size();
@@ -149,28 +206,18 @@ Run LayOut(const QFont& font, std::u16string_view text) {
         pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
     const QString c = ToQString(text.substr(i, pair ? 2 : 1));
     if (pair) ++i;
-    const double real = fm.horizontalAdvance(c);
-    int adv = static_cast<int>(std::floor(real + 1e-6));
-    double offset = 0;
-    if (raw.isValid() && !raw.supportsCharacter(static_cast<uint>(code))) {
-      const bool half = code <= 0xFF || (code >= 0xFF61 && code <= 0xFF9F);
-      adv = half ? h / 2 : h;
-      offset = std::max(0.0, (adv - real) / 2);
-    }
+    const FontFace::Char& ch = face.Measure(code, c);
     run.chars << c;
-    run.advances.push_back(adv);
-    run.offsets.push_back(offset);
-    run.width += adv;
+    run.advances.push_back(ch.advance);
+    run.offsets.push_back(ch.offset);
+    run.width += ch.advance;
   }
   return run;
 }
+
 }  // namespace
 
-int Ascent(const Font& f) {
-  QFont q = ToQFont(f);
-  q.setHintingPreference(QFont::PreferNoHinting);
-  return qRound(QFontMetricsF(q).ascent());
-}
+int Ascent(const Font& f) { return FaceOf(f).ascent; }
 
 const FontFamilies& Families() {
   static const FontFamilies f = LookUpFamilies();
@@ -197,7 +244,7 @@ QFont ToQFont(const Font& f) {
   QFont q(family);
   q.setPixelSize(std::max(1, std::abs(f.height)));
   // Weight 0 asks for the default, which is normal.
-  q.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
+  q.setWeight(static_cast<QFont::Weight>(WeightOf(f)));
   q.setKerning(false);
   q.setStyleStrategy(QFont::PreferMatch);
   return q;
@@ -253,14 +300,15 @@ QtDc::QtDc(QPainter* painter, std::optional<QRegion> baseClip)
 }
 
 Size QtDc::MeasureText(const Font& f, std::u16string_view text) {
-  return {LayOut(ToQFont(f), text).width, CellHeight(f)};
+  return {LayOut(FaceOf(f), text).width, CellHeight(f)};
 }
 
 TextMetrics QtDc::MeasureMetrics(const Font& f) {
   // The average width rounds down as the advances do.
-  const QFontMetricsF fm(ToQFont(f));
-  return TextMetrics{CellHeight(f), static_cast<int>(std::floor(fm.averageCharWidth() + 1e-6)),
-                     std::max(0, qRound(fm.leading())), Ascent(f)};
+  const FontFace& face = FaceOf(f);
+  return TextMetrics{CellHeight(f),
+                     static_cast<int>(std::floor(face.metrics.averageCharWidth() + 1e-6)),
+                     std::max(0, qRound(face.metrics.leading())), face.ascent};
 }
 
 void QtDc::Replay(const DisplayList& ops) {
@@ -277,12 +325,12 @@ void QtDc::Emit(const DrawOp& op) {
   std::visit(
       Overloaded{
           [&](const TextOp& t) {
-            const QFont font = ToQFont(t.font);
-            const Run run = LayOut(font, t.text);
+            FontFace& face = FaceOf(t.font);
+            const Run run = LayOut(face, t.text);
             if (t.opaque) p.fillRect(QRect(t.x, t.y, run.width, CellHeight(t.font)), Qt::white);
-            p.setFont(font);
+            p.setFont(face.font);
             p.setPen(ToQColor(t.color));
-            const int baseline = t.y + Ascent(t.font);
+            const int baseline = t.y + face.ascent;
             int x = t.x;
             for (qsizetype i = 0; i < run.chars.size(); ++i) {
               p.drawText(QPointF(x + run.offsets[static_cast<size_t>(i)], baseline), run.chars[i]);
