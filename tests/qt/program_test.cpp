@@ -16,11 +16,12 @@ struct Result {
   QString err;
 };
 
-// Runs the program with no display at all.
-Result RunHeadless(const QStringList& args) {
+// Runs the program with no display at all (or on Qt's offscreen platform).
+Result RunHeadless(const QStringList& args, bool offscreen = false) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+  if (offscreen) env.insert("QT_QPA_PLATFORM", "offscreen");
   p.setProcessEnvironment(env);
   p.start(VELORIN_BINARY, args);
   EXPECT_TRUE(p.waitForFinished(60000));
@@ -59,6 +60,15 @@ TEST(Program, RendersPngPicturesWithoutADisplay) {
   Result two = RunHeadless({"--script", QString::fromStdString(script), "--scale", "2"});
   ASSERT_EQ(two.status, 0) << two.err.toStdString();
   EXPECT_EQ(QImage(dir.path() + "/about.png").size(), QSize(680, 248));
+}
+
+// The measuring switches run the real windows: every dialog is built as widgets, shown, painted
+// and closed, and the program then ends by itself.
+TEST(Program, OpensEveryDialogInRealWindowsAndQuits) {
+  for (const char* option : {"--exit-after-first-paint", "--open-every-dialog"}) {
+    Result r = RunHeadless({option}, true);
+    EXPECT_EQ(r.status, 0) << option << ": " << r.err.toStdString();
+  }
 }
 
 TEST(Program, UnwritablePictureStopsTheScript) {
