@@ -79,11 +79,22 @@ void CTestify::OnPaint(Dc& dc) {
     DrawProofPage(dc);
 }
 
+const Region& CTestify::Emblem(const Rect& box) {
+  if (!emblem_ || emblem_->first != box) emblem_.emplace(box, EmblemRegion(box));
+  return emblem_->second;
+}
+
+const Region& CTestify::Hatched(int item, const SetDiagram& d) {
+  if (!hatched_ || std::get<0>(*hatched_) != item || std::get<1>(*hatched_) != d.universe)
+    hatched_.emplace(item, d.universe, SetPageRegion(item, d));
+  return std::get<2>(*hatched_);
+}
+
 void CTestify::DrawEmblem(Dc& dc, const Rect& box) {
   const int w = box.Width(), h = box.Height();
   const int cx = box.left + w / 2, cy = box.top + h / 2;
   // Rays from the centre, one per degree, clipped to the four lobes.
-  const Region lobes = EmblemRegion(box);
+  const Region& lobes = Emblem(box);
   dc.SelectClipRegion(&lobes);
   const double length = std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
   constexpr double kStep = 0.017453277777777776;
@@ -254,7 +265,7 @@ void CTestify::DrawSetPage(Dc& dc) {
 
   // Only the region of the notion shows the hatching.
   {
-    const Region hatched = SetPageRegion(m_nChoice, d);
+    const Region& hatched = Hatched(m_nChoice, d);
     auto brush = dc.SelectBrush(HatchBrush(colors::kRed));
     dc.SelectClipRegion(&hatched);
     dc.Rectangle(u.left, u.top, u.right, u.bottom);

@@ -3,6 +3,9 @@
 // notion on one Venn diagram.
 #pragma once
 #include <cstdint>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 #include "topics/sets/testify_logic.h"
 #include "topics/topic_dialog.h"
@@ -37,6 +40,12 @@ class CTestify : public TopicDialog {
   void DrawInequalities(Dc& dc);
   void DrawSetPage(Dc& dc);
   void DrawSetExtras(Dc& dc, const SetDiagram& d);
+
+  // The pages' regions depend only on the layout and the item: worked out once, not per paint.
+  const Region& Emblem(const Rect& box);
+  const Region& Hatched(int item, const SetDiagram& d);
+  std::optional<std::pair<Rect, Region>> emblem_;
+  std::optional<std::tuple<int, Rect, Region>> hatched_;
 };
 
 }  // namespace vl
