@@ -201,7 +201,6 @@ int RunGui(int argc, char** argv, Application& app, const GuiOptions& options) {
   QApplication::setApplicationName(QStringLiteral("Velorin"));
   QApplication::setOrganizationName(QStringLiteral("Orvanel"));
   SetUpApplication();
-  QApplication::setWindowIcon(AppIcon());
   QtHost host;
   Host::SetCurrent(&host);
   struct Unset {
@@ -218,6 +217,9 @@ int RunGui(int argc, char** argv, Application& app, const GuiOptions& options) {
     });
   }
   window.show();
+  // Drawing the icon at five sizes is work the window need not wait for: it follows as soon as
+  // the event loop runs, and every window, dialogs included, takes it from the application.
+  QTimer::singleShot(0, [] { QApplication::setWindowIcon(AppIcon()); });
   if (app.Exited()) return 0;
   const int rc = QApplication::exec();
   host.SetMainWidget(nullptr);
