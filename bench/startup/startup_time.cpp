@@ -95,8 +95,9 @@ int main(int argc, char** argv) {
       ++i;
       break;
     } else {
-      std::fprintf(stderr, "usage: startup_time [-n RUNS] [--rss-after SECONDS] [--until-exit] -- "
-                           "COMMAND...\n");
+      std::fprintf(stderr,
+                   "usage: startup_time [-n RUNS] [--rss-after SECONDS] [--until-exit] -- "
+                   "COMMAND...\n");
       return 2;
     }
   }

@@ -1,12 +1,13 @@
 // Painting a page straight onto a surface that keeps its pixels: what the window invalidated is
 // painted as it asked, anything else is erased and drawn afresh.
+#include "platform/qt/page_surface.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
 #include "platform/dc.h"
-#include "platform/qt/page_surface.h"
 #include "qt_support.h"
 
 namespace vl::testing {

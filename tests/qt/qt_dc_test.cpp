@@ -203,6 +203,53 @@ TEST(QtDcScale, TwiceTheResolutionKeepsEdgesOnWholePixels) {
   EXPECT_EQ(img.pixel(20, 10), kWhite);
 }
 
+// Small ellipses are copied from pictures drawn once; the copies must be the very pixels a
+// direct drawing gives, in the right colours, at both ratios and at odd positions.
+TEST(QtDcShapes, RepeatedEllipsesMatchDirectDrawing) {
+  for (qreal dpr : {1.0, 2.0}) {
+    auto ellipses = [](QPainter& p, bool direct) {
+      struct Case {
+        Rect r;
+        Pen pen;
+        Brush brush;
+      };
+      const Case cases[] = {
+          {{1, 1, 9, 9}, SolidPen(colors::kBlack), SolidBrush(colors::kRed)},
+          {{12, 3, 20, 11}, SolidPen(colors::kBlack), SolidBrush(colors::kBlue)},  // same size
+          {{23, 2, 30, 13}, SolidPen(colors::kBlue, 2), HollowBrush()},
+          {{3, 14, 10, 21}, Pen{PenStyle::kNull, 1, colors::kBlack}, SolidBrush(colors::kRed)},
+          {{13, 15, 19, 20}, SolidPen(colors::kRed), SolidBrush(colors::kRed)},
+      };
+      QtDc dc(&p);
+      for (const Case& c : cases) {
+        if (direct) {
+          p.setPen(c.pen.style == PenStyle::kNull ? QPen(Qt::NoPen)
+                                                  : QPen(qt::ToQColor(c.pen.color), c.pen.width));
+          p.setBrush(c.brush.style == BrushStyle::kHollow ? QBrush(Qt::NoBrush)
+                                                          : QBrush(qt::ToQColor(c.brush.color)));
+          const Rect& r = c.r;
+          p.drawEllipse(QRectF(r.left + 0.5, r.top + 0.5, r.Width() - 1, r.Height() - 1));
+        } else {
+          auto pen = dc.SelectPen(c.pen);
+          auto brush = dc.SelectBrush(c.brush);
+          dc.Ellipse(c.r.left, c.r.top, c.r.right, c.r.bottom);
+        }
+      }
+    };
+    QImage a(qRound(32 * dpr), qRound(24 * dpr), QImage::Format_RGB32);
+    a.setDevicePixelRatio(dpr);
+    QImage b = a;
+    for (auto [img, direct] : {std::pair{&a, true}, std::pair{&b, false}}) {
+      img->fill(Qt::white);
+      QPainter p(img);
+      ellipses(p, direct);
+    }
+    EXPECT_EQ(a, b) << "ratio " << dpr;
+    EXPECT_EQ(b.pixel(qRound(16 * dpr), qRound(7 * dpr)), QColor(Qt::blue).rgb()) << dpr;
+    EXPECT_EQ(b.pixel(qRound(5 * dpr), qRound(5 * dpr)), kRed) << dpr;
+  }
+}
+
 TEST(QtFonts, FaceNamesMapToTheIpaFamilies) {
   using qt::FaceKind;
   EXPECT_EQ(qt::FaceKindOf(u"system"), FaceKind::kGothic);

@@ -39,8 +39,7 @@ void PageSurface::Redraw(Window& w, qreal dpr) {
 void PaintInPlace(QPainter& p, Window& w, const QRegion& asked, QColor background) {
   const Rect inv = w.InvalidArea();
   const bool own =
-      w.NeedsPaint() &&
-      (asked - QRegion(inv.left, inv.top, inv.Width(), inv.Height())).isEmpty();
+      w.NeedsPaint() && (asked - QRegion(inv.left, inv.top, inv.Width(), inv.Height())).isEmpty();
   if (!own || w.InvalidErase())
     for (const QRect& r : asked) p.fillRect(r, background);
   QtDc dc(&p, asked);

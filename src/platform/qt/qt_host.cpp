@@ -1,5 +1,7 @@
 #include "platform/qt/qt_host.h"
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -11,7 +13,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSettings>
-#include <malloc.h>
 
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_dc.h"

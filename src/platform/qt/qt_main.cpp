@@ -1,18 +1,18 @@
 #include "platform/qt/qt_main.h"
 
-#include <QApplication>
 #include <qdrawutil.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
 #include <QGroupBox>
-#include <QStyleOption>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTimer>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -74,11 +74,11 @@ class AppStyle : public QProxyStyle {
     }();
     constexpr int kTopMargin = 3;
     const auto* box = qobject_cast<const QGroupBox*>(widget);
-    const int top = box && !box->isCheckable() && box->title().isEmpty()
-                        ? kTopMargin
-                        : qMax(pixelMetric(PM_ExclusiveIndicatorHeight),
-                               option->fontMetrics.height()) +
-                              kTopMargin;
+    const int top =
+        box && !box->isCheckable() && box->title().isEmpty()
+            ? kTopMargin
+            : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
+                  kTopMargin;
     qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
   }
 };
