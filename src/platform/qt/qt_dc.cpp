@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QPolygonF>
@@ -187,10 +188,13 @@ struct FontFace {
     unhinted.setHintingPreference(QFont::PreferNoHinting);
     ascent = qRound(QFontMetricsF(unhinted).ascent());
   }
-  // One character's advance on whole pixels and where its glyph sits in that advance.
+  // One character's advance on whole pixels, where its glyph sits in that advance, and the glyph
+  // (kNoGlyph: the character is drawn as text, through Qt's fallback fonts).
+  static constexpr quint32 kNoGlyph = ~0u;
   struct Char {
     int advance;
     double offset;
+    quint32 glyph;
   };
   const Char& Measure(char32_t code, const QString& c);
 
@@ -209,12 +213,15 @@ const FontFace::Char& FontFace::Measure(char32_t code, const QString& c) {
   auto it = chars.find(code);
   if (it != chars.end()) return it->second;
   const double real = metrics.horizontalAdvance(c);
-  Char ch{static_cast<int>(std::floor(real + 1e-6)), 0};
+  Char ch{static_cast<int>(std::floor(real + 1e-6)), 0, kNoGlyph};
   if (raw.isValid() && !raw.supportsCharacter(static_cast<uint>(code))) {
     const int h = font.pixelSize();
     const bool half = code <= 0xFF || (code >= 0xFF61 && code <= 0xFF9F);
     ch.advance = half ? h / 2 : h;
     ch.offset = std::max(0.0, (ch.advance - real) / 2);
+  } else if (raw.isValid()) {
+    const QList<quint32> glyphs = raw.glyphIndexesForString(c);
+    if (glyphs.size() == 1) ch.glyph = glyphs.front();
   }
   return chars.emplace(code, ch).first->second;
 }
@@ -237,8 +244,7 @@ FontFace& FaceOf(const Font& f) {
 
 struct Run {
   QStringList chars;
-  std::vector<int> advances;
-  std::vector<double> offsets;
+  std::vector<const FontFace::Char*> metrics;
   int width = 0;
 };
 
@@ -254,8 +260,7 @@ Run LayOut(FontFace& face, std::u16string_view text) {
     if (pair) ++i;
     const FontFace::Char& ch = face.Measure(code, c);
     run.chars << c;
-    run.advances.push_back(ch.advance);
-    run.offsets.push_back(ch.offset);
+    run.metrics.push_back(&ch);
     run.width += ch.advance;
   }
   return run;
@@ -368,84 +373,104 @@ void QtDc::Emit(const DrawOp& op) {
     p.setPen(ToQPen(pen));
     p.setBrush(ToQBrush(brush));
   };
-  std::visit(
-      Overloaded{
-          [&](const TextOp& t) {
-            FontFace& face = FaceOf(t.font);
-            const Run run = LayOut(face, t.text);
-            if (t.opaque) p.fillRect(QRect(t.x, t.y, run.width, CellHeight(t.font)), Qt::white);
-            p.setFont(face.font);
-            p.setPen(ToQColor(t.color));
-            const int baseline = t.y + face.ascent;
-            int x = t.x;
-            for (qsizetype i = 0; i < run.chars.size(); ++i) {
-              p.drawText(QPointF(x + run.offsets[static_cast<size_t>(i)], baseline), run.chars[i]);
-              x += run.advances[static_cast<size_t>(i)];
-            }
-          },
-          [&](const LineOp& l) { DrawLine(p, l.pen, l.from, l.to); },
-          [&](const RectangleOp& r) {
-            if (r.rect.IsEmpty()) return;
-            if (NoPen(r.pen)) {
-              if (r.brush.style != BrushStyle::kHollow)
-                p.fillRect(QRect(r.rect.left, r.rect.top, r.rect.Width() - 1, r.rect.Height() - 1),
+  std::visit(Overloaded{
+                 [&](const TextOp& t) {
+                   FontFace& face = FaceOf(t.font);
+                   const Run run = LayOut(face, t.text);
+                   if (t.opaque)
+                     p.fillRect(QRect(t.x, t.y, run.width, CellHeight(t.font)), Qt::white);
+                   p.setFont(face.font);
+                   p.setPen(ToQColor(t.color));
+                   const int baseline = t.y + face.ascent;
+                   // The page font's glyphs go down in one run; characters it lacks are drawn as
+                   // text.
+                   QList<quint32> glyphs;
+                   QList<QPointF> positions;
+                   int x = t.x;
+                   for (qsizetype i = 0; i < run.chars.size(); ++i) {
+                     const FontFace::Char& ch = *run.metrics[static_cast<size_t>(i)];
+                     const QPointF at(x + ch.offset, baseline);
+                     if (ch.glyph != FontFace::kNoGlyph) {
+                       glyphs << ch.glyph;
+                       positions << at;
+                     } else {
+                       p.drawText(at, run.chars[i]);
+                     }
+                     x += ch.advance;
+                   }
+                   if (!glyphs.isEmpty()) {
+                     QGlyphRun glyphRun;
+                     glyphRun.setRawFont(face.raw);
+                     glyphRun.setGlyphIndexes(glyphs);
+                     glyphRun.setPositions(positions);
+                     p.drawGlyphRun(QPointF(0, 0), glyphRun);
+                   }
+                 },
+                 [&](const LineOp& l) { DrawLine(p, l.pen, l.from, l.to); },
+                 [&](const RectangleOp& r) {
+                   if (r.rect.IsEmpty()) return;
+                   if (NoPen(r.pen)) {
+                     if (r.brush.style != BrushStyle::kHollow)
+                       p.fillRect(
+                           QRect(r.rect.left, r.rect.top, r.rect.Width() - 1, r.rect.Height() - 1),
                            ToQBrush(r.brush));
-              return;
-            }
-            shape(r.pen, r.brush);
-            p.drawRect(OutlineRect(r.rect));
-          },
-          [&](const EllipseOp& e) {
-            if (e.rect.IsEmpty() || DrawCachedEllipse(p, e.rect, e.pen, e.brush)) return;
-            shape(e.pen, e.brush);
-            p.drawEllipse(OutlineRect(e.rect));
-          },
-          [&](const FillRectOp& f) {
-            if (f.rect.IsEmpty() || f.brush.style == BrushStyle::kHollow) return;
-            p.fillRect(QRect(f.rect.left, f.rect.top, f.rect.Width(), f.rect.Height()),
-                       ToQBrush(f.brush));
-          },
-          [&](const ArcOp& a) {
-            if (a.rect.IsEmpty()) return;
-            ArcGeometry g = ComputeArc(a.rect, a.start, a.end);
-            shape(a.pen, HollowBrush());
-            if (g.whole)
-              p.drawEllipse(OutlineRect(a.rect));
-            else
-              p.drawArc(OutlineRect(a.rect), ArcAngles(g).first, ArcAngles(g).second);
-          },
-          [&](const PieOp& a) {
-            if (a.rect.IsEmpty()) return;
-            ArcGeometry g = ComputeArc(a.rect, a.start, a.end);
-            shape(a.pen, a.brush);
-            if (g.whole)
-              p.drawEllipse(OutlineRect(a.rect));
-            else
-              p.drawPie(OutlineRect(a.rect), ArcAngles(g).first, ArcAngles(g).second);
-          },
-          [&](const PolygonOp& poly) {
-            if (poly.points.size() < 2) return;
-            QPolygonF pts;
-            for (const Point& q : poly.points) pts << Centre(q);
-            shape(poly.pen, poly.brush);
-            p.drawPolygon(pts, Qt::OddEvenFill);
-          },
-          [&](const IconOp& i) { DrawStockIcon(p, i.x, i.y, i.icon); },
-          [&](const ClipOp& c) {
-            if (!c.rects) {
-              if (base_)
-                p.setClipRegion(*base_);
-              else
-                p.setClipping(false);
-              return;
-            }
-            QRegion r;
-            for (const Rect& rc : *c.rects) r += QRect(rc.left, rc.top, rc.Width(), rc.Height());
-            if (base_) r &= *base_;
-            p.setClipRegion(r);
-          },
-      },
-      op);
+                     return;
+                   }
+                   shape(r.pen, r.brush);
+                   p.drawRect(OutlineRect(r.rect));
+                 },
+                 [&](const EllipseOp& e) {
+                   if (e.rect.IsEmpty() || DrawCachedEllipse(p, e.rect, e.pen, e.brush)) return;
+                   shape(e.pen, e.brush);
+                   p.drawEllipse(OutlineRect(e.rect));
+                 },
+                 [&](const FillRectOp& f) {
+                   if (f.rect.IsEmpty() || f.brush.style == BrushStyle::kHollow) return;
+                   p.fillRect(QRect(f.rect.left, f.rect.top, f.rect.Width(), f.rect.Height()),
+                              ToQBrush(f.brush));
+                 },
+                 [&](const ArcOp& a) {
+                   if (a.rect.IsEmpty()) return;
+                   ArcGeometry g = ComputeArc(a.rect, a.start, a.end);
+                   shape(a.pen, HollowBrush());
+                   if (g.whole)
+                     p.drawEllipse(OutlineRect(a.rect));
+                   else
+                     p.drawArc(OutlineRect(a.rect), ArcAngles(g).first, ArcAngles(g).second);
+                 },
+                 [&](const PieOp& a) {
+                   if (a.rect.IsEmpty()) return;
+                   ArcGeometry g = ComputeArc(a.rect, a.start, a.end);
+                   shape(a.pen, a.brush);
+                   if (g.whole)
+                     p.drawEllipse(OutlineRect(a.rect));
+                   else
+                     p.drawPie(OutlineRect(a.rect), ArcAngles(g).first, ArcAngles(g).second);
+                 },
+                 [&](const PolygonOp& poly) {
+                   if (poly.points.size() < 2) return;
+                   QPolygonF pts;
+                   for (const Point& q : poly.points) pts << Centre(q);
+                   shape(poly.pen, poly.brush);
+                   p.drawPolygon(pts, Qt::OddEvenFill);
+                 },
+                 [&](const IconOp& i) { DrawStockIcon(p, i.x, i.y, i.icon); },
+                 [&](const ClipOp& c) {
+                   if (!c.rects) {
+                     if (base_)
+                       p.setClipRegion(*base_);
+                     else
+                       p.setClipping(false);
+                     return;
+                   }
+                   QRegion r;
+                   for (const Rect& rc : *c.rects)
+                     r += QRect(rc.left, rc.top, rc.Width(), rc.Height());
+                   if (base_) r &= *base_;
+                   p.setClipRegion(r);
+                 },
+             },
+             op);
 }
 
 }  // namespace vl::qt
