@@ -131,8 +131,8 @@ void RegisterAll() {
                factories.size());
 }
 
-// The console table, then per kind (the name up to the state) the count, the median time and
-// the ten slowest.
+// The console table, then per kind (the name up to the state) the count, the fastest, median and
+// slowest times over its states, and the ten slowest states.
 class SummaryReporter : public benchmark::ConsoleReporter {
  public:
   using ConsoleReporter::ConsoleReporter;
@@ -159,8 +159,10 @@ class SummaryReporter : public benchmark::ConsoleReporter {
       const size_t n = times.size();
       const double median =
           n % 2 ? times[n / 2].first : (times[n / 2 - 1].first + times[n / 2].first) / 2;
-      std::snprintf(line, sizeof line, "\n%s: %zu runs, median %.2f us; slowest:\n",
-                    kind.c_str(), n, median * 1e6);
+      std::snprintf(line, sizeof line,
+                    "\n%s: %zu states, min %.2f us, median %.2f us, max %.2f us; slowest:\n",
+                    kind.c_str(), n, times.back().first * 1e6, median * 1e6,
+                    times.front().first * 1e6);
       out << line;
       for (size_t i = 0; i < std::min<size_t>(10, n); ++i) {
         std::snprintf(line, sizeof line, "  %10.2f us  %s\n", times[i].first * 1e6,
