@@ -66,11 +66,12 @@ class AppStyle : public QProxyStyle {
       return;
     }
     // Fusion's frame: its nine-patch picture, below the title line.
-    static const QPixmap frame = [] {
+    // Kept as an image: a static pixmap would outlive the application object.
+    static const QImage frame = [] {
       QImageReader png(
           QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
       png.setAutoDetectImageFormat(false);  // no look through the plugins for another reader
-      return QPixmap::fromImage(png.read());
+      return png.read();
     }();
     constexpr int kTopMargin = 3;
     const auto* box = qobject_cast<const QGroupBox*>(widget);
@@ -79,7 +80,8 @@ class AppStyle : public QProxyStyle {
             ? kTopMargin
             : qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
                   kTopMargin;
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                      QPixmap::fromImage(frame));
   }
 };
 
