@@ -329,17 +329,16 @@ void CTestify::DrawSetExtras(Dc& dc, const SetDiagram& d) {
       dc.TextOut(left, row2, u"Cは Aに含まれる。");
       break;
     case 3:
-      dc.TextOut(left, row1, u"A∪B");
-      dc.TextOut(left, row2, u"A または B");
-      break;
     case 4:
-      dc.TextOut(left, row1, u"A∩B");
-      dc.TextOut(left, row2, u"A かつ B");
+    case 5: {
+      // The notation and its words.
+      constexpr std::u16string_view kNotation[][2] = {
+          {u"A∪B", u"A または B"}, {u"A∩B", u"A かつ B"}, {u"A - B", u"Aで かつ Bでない"}};
+      const auto& rows = kNotation[m_nChoice - 3];
+      dc.TextOut(left, row1, rows[0]);
+      dc.TextOut(left, row2, rows[1]);
       break;
-    case 5:
-      dc.TextOut(left, row1, u"A - B");
-      dc.TextOut(left, row2, u"Aで かつ Bでない");
-      break;
+    }
     case 6:
       dc.TextOut(left, row1, u"A");
       dc.TextOut(left, row1, u"￣");
