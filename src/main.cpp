@@ -15,7 +15,19 @@
 #ifdef VELORIN_HAVE_QT
 #include "platform/qt/qt_main.h"
 #endif
+#ifdef __EMSCRIPTEN__
+#include "platform/web/web_host.h"
+#endif
 
+#ifdef __EMSCRIPTEN__
+// In the browser the page is the only host: it runs the program until the page goes away.
+int main() {
+  vl::web::WebHost host;
+  vl::Host::SetCurrent(&host);
+  vl::CVelorinApp app;
+  return host.Run(app);
+}
+#else
 namespace {
 
 const char kUsage[] =
@@ -148,3 +160,4 @@ int main(int argc, char** argv) {
   return 1;
 #endif
 }
+#endif

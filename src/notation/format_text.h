@@ -21,7 +21,7 @@ class FormatArg {
   FormatArg(unsigned v) : v_(static_cast<int64_t>(v)) {}
   FormatArg(short v) : v_(static_cast<int64_t>(v)) {}
   // Counts such as a size_t; values past the signed range print as its largest value.
-  FormatArg(unsigned long v) : v_(static_cast<int64_t>(v > kMaxSigned ? kMaxSigned : v)) {}
+  FormatArg(unsigned long v) : FormatArg(static_cast<unsigned long long>(v)) {}
   FormatArg(unsigned long long v) : v_(static_cast<int64_t>(v > kMaxSigned ? kMaxSigned : v)) {}
   FormatArg(double v) : v_(v) {}
   FormatArg(float v) : v_(static_cast<double>(v)) {}

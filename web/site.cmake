@@ -1,0 +1,49 @@
+# The browser build: the program compiled to WebAssembly with the web host, and the static site
+# around it in site/ of the build folder (page, script modules, style, subset fonts, glossary).
+file(GLOB web_host_srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/platform/web/*.cpp)
+target_sources(velorin PRIVATE ${web_host_srcs})
+set(VELORIN_SITE ${CMAKE_BINARY_DIR}/site)
+set_target_properties(velorin PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY ${VELORIN_SITE})
+target_link_options(velorin PRIVATE
+  -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072
+  -sMODULARIZE -sEXPORT_ES6 -sEXPORT_NAME=createVelorin -sENVIRONMENT=web
+  -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=8MB -sTOTAL_STACK=1MB
+  "-sEXPORTED_FUNCTIONS=_main,_velorin_state,_velorin_menu,_velorin_svg,_malloc,_free"
+  "-sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,callMain,FS")
+
+file(GLOB site_files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/web/*.html
+     ${CMAKE_CURRENT_SOURCE_DIR}/web/*.js ${CMAKE_CURRENT_SOURCE_DIR}/web/*.css
+     ${CMAKE_CURRENT_SOURCE_DIR}/web/*.webmanifest)
+set(site_outputs)
+foreach(f ${site_files})
+  get_filename_component(name ${f} NAME)
+  add_custom_command(OUTPUT ${VELORIN_SITE}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${f} ${VELORIN_SITE}/${name} DEPENDS ${f})
+  list(APPEND site_outputs ${VELORIN_SITE}/${name})
+endforeach()
+
+# The fonts hold only the characters the program can draw, so the first load stays small.
+file(GLOB_RECURSE font_inputs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp
+     ${CMAKE_CURRENT_SOURCE_DIR}/src/*.h ${CMAKE_CURRENT_SOURCE_DIR}/src/*.hlp)
+add_custom_command(OUTPUT ${VELORIN_SITE}/fonts/ipag.woff2 ${VELORIN_SITE}/fonts/ipagp.woff2
+                          ${VELORIN_SITE}/fonts/ipam.woff2
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/subset-fonts ${VELORIN_SITE}/fonts
+          ${CMAKE_CURRENT_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR}/web
+  COMMAND ${CMAKE_COMMAND} -E copy /usr/share/doc/fonts-ipafont-gothic/copyright
+          ${VELORIN_SITE}/fonts/LICENSE.txt
+  DEPENDS ${font_inputs} ${site_files} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/subset-fonts)
+add_custom_command(OUTPUT ${VELORIN_SITE}/glossary.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/src/resources/math.hlp
+          ${VELORIN_SITE}/glossary.html
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/resources/math.hlp)
+set(icon_outputs)
+foreach(size 32 192 512)
+  set(src ${CMAKE_CURRENT_SOURCE_DIR}/packaging/icons/${size}x${size}/velorin.png)
+  if(EXISTS ${src})
+    add_custom_command(OUTPUT ${VELORIN_SITE}/icon-${size}.png
+      COMMAND ${CMAKE_COMMAND} -E copy ${src} ${VELORIN_SITE}/icon-${size}.png DEPENDS ${src})
+    list(APPEND icon_outputs ${VELORIN_SITE}/icon-${size}.png)
+  endif()
+endforeach()
+add_custom_target(velorin_site ALL DEPENDS ${site_outputs} ${VELORIN_SITE}/fonts/ipag.woff2
+                  ${VELORIN_SITE}/glossary.html ${icon_outputs})
