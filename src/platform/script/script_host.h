@@ -69,8 +69,11 @@ class ScriptHost : public Host, private GuideNotifier, private HelpViewer, priva
                  unsigned type) override;
   std::unique_ptr<Dc> CreateMeasureDc(Window& w) override;
   void DialogBaseUnits(std::u16string_view face, int point, int& baseX, int& baseY) override;
-  // Scripts have no one to ask: Open is cancelled, and printing is recorded, not done.
+  // Scripts have no one to ask: Open and Save are cancelled, and printing is recorded, not done.
   std::optional<std::string> AskOpenFileName() override { return std::nullopt; }
+  std::optional<std::string> AskSaveFileName(std::u16string_view, std::u16string_view) override {
+    return std::nullopt;
+  }
   void PrintWindow(Window& w, bool preview) override;
   int PrintCount() const { return prints_; }
   GuideNotifier& Guide() override { return *this; }
