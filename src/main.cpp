@@ -9,9 +9,9 @@
 
 #include "app/velorin_app.h"
 #include "platform/host.h"
-#include "platform/sqlite/sqlite_record.h"
 #include "platform/script/gallery.h"
 #include "platform/script/script_host.h"
+#include "platform/sqlite/sqlite_record.h"
 #include "platform/text.h"
 
 #ifdef VELORIN_HAVE_QT

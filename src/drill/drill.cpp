@@ -41,6 +41,7 @@ bool CDrill::OnInitDialog() {
     ShowItem(kIdInput, false);
     ShowItem(kIdMark, false);
   }
+  if (marking_.kind == MarkKind::kNone) ShowItem(kIdVerdict, false);
   return true;
 }
 

@@ -86,9 +86,8 @@ void CRecordDlg::OnSaveCsv() {
   const std::optional<std::string> path =
       Host::Current().AskSaveFileName(u"学習記録.csv", u"CSV (*.csv)");
   if (!path) return;
-  const std::string csv = AttemptsCsv(LearningRecord::Current().All(), [](int code) {
-    return std::u16string(DrillKindName(code));
-  });
+  const std::string csv = AttemptsCsv(LearningRecord::Current().All(),
+                                      [](int code) { return std::u16string(DrillKindName(code)); });
   // Written beside the target and then renamed, so a failed write leaves an older file whole.
   namespace fs = std::filesystem;
   const std::string temp = *path + ".tmp";

@@ -108,8 +108,8 @@ bool SqliteRecord::Migrate(std::string& why, OpenResult& result) {
 
 SqliteRecord::OpenResult SqliteRecord::OpenFile(std::string& why) {
   Close();
-  int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                           nullptr);
+  int rc =
+      sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   auto fail = [&](int code) {
     why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code);
     Close();
