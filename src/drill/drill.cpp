@@ -100,6 +100,7 @@ void CDrill::Assess(bool done) {
   ShowItem(kIdDone, false);
   ShowItem(kIdNotYet, false);
   SetDlgItemText(kIdVerdict, u"記録済み");
+  Invalidate(true);
 }
 
 void CDrill::OnDone() { Assess(true); }

@@ -140,7 +140,6 @@ SqliteRecord::OpenResult SqliteRecord::OpenFile(std::string& why) {
     Close();
     return result;
   }
-  sqlite3_exec(db_, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   return OpenResult::kOk;
 }
 
@@ -250,14 +249,23 @@ std::vector<Attempt> SqliteRecord::Query(const char* order, int limit) {
   return out;
 }
 
-std::vector<Attempt> SqliteRecord::All() { return Open() ? Query(nullptr, -1) : memory_.All(); }
+bool SqliteRecord::OpenToRead() {
+  // Looking at a record that does not exist yet creates no file.
+  std::error_code ec;
+  if (!tried_ && !fs::exists(path_, ec)) return false;
+  return Open();
+}
+
+std::vector<Attempt> SqliteRecord::All() {
+  return OpenToRead() ? Query(nullptr, -1) : memory_.All();
+}
 
 std::vector<Attempt> SqliteRecord::Last(size_t n) {
-  return Open() ? Query(" DESC", static_cast<int>(n)) : memory_.Last(n);
+  return OpenToRead() ? Query(" DESC", static_cast<int>(n)) : memory_.Last(n);
 }
 
 std::vector<KindSummary> SqliteRecord::Summaries() {
-  if (!Open()) return memory_.Summaries();
+  if (!OpenToRead()) return memory_.Summaries();
   std::vector<KindSummary> out;
   Statement st(db_,
                "SELECT code, COUNT(*), SUM(correct), MAX(time) FROM attempts"

@@ -35,6 +35,7 @@ class SqliteRecord : public LearningRecord {
 
  private:
   enum class OpenResult { kOk, kBroken, kNewer, kFailed };
+  bool OpenToRead();
   OpenResult OpenFile(std::string& why);
   bool Migrate(std::string& why, OpenResult& result);
   void Close();

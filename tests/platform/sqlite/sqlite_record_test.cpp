@@ -138,7 +138,9 @@ TEST_F(SqliteRecordTest, WithoutAUsableFileTheSessionStillRecordsAndSaysSoOnce) 
   EXPECT_FALSE(newer.Append(Make(2769, true)));
   EXPECT_EQ(messages.size(), 1u);
   EXPECT_EQ(fs::file_size(path), size);
+}
 
+TEST_F(SqliteRecordTest, AReadOnlyFolderKeepsTheSessionInMemory) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   const fs::path ro = dir / "ro";
   fs::create_directories(ro);
