@@ -200,7 +200,7 @@ bool SqliteRecord::Open() {
     }
   }
   if (r == OpenResult::kNewer) return notKept(u"新しい版のVelorinの記録です");
-  if (r != OpenResult::kOk) return notKept(Utf8ToUtf16(why));
+  if (r != OpenResult::kOk) return notKept(u"書き込めません: " + Utf8ToUtf16(why));
   return true;
 }
 
