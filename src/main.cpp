@@ -11,8 +11,11 @@
 #include "platform/host.h"
 #include "platform/script/gallery.h"
 #include "platform/script/script_host.h"
-#include "platform/sqlite/sqlite_record.h"
 #include "platform/text.h"
+
+#ifdef VELORIN_HAVE_SQLITE
+#include "platform/sqlite/sqlite_record.h"
+#endif
 
 #ifdef VELORIN_HAVE_QT
 #include "platform/qt/qt_main.h"
@@ -92,6 +95,7 @@ int RunGallery(const std::string& dir, int argc, char** argv) {
   return rc;
 }
 
+#ifdef VELORIN_HAVE_SQLITE
 // The learning record in its SQLite file; its one message goes through the running host.
 struct RecordFile {
   explicit RecordFile(const std::string& path)
@@ -104,6 +108,12 @@ struct RecordFile {
   ~RecordFile() { vl::LearningRecord::SetCurrent(nullptr); }
   vl::SqliteRecord record;
 };
+#else
+// Without SQLite the record stays in memory for the session.
+struct RecordFile {
+  explicit RecordFile(const std::string&) {}
+};
+#endif
 
 }  // namespace
 
