@@ -8,9 +8,14 @@
 #include <string>
 
 #include "app/velorin_app.h"
+#include "platform/host.h"
 #include "platform/script/gallery.h"
 #include "platform/script/script_host.h"
 #include "platform/text.h"
+
+#ifdef VELORIN_HAVE_SQLITE
+#include "platform/sqlite/sqlite_record.h"
+#endif
 
 #ifdef VELORIN_HAVE_QT
 #include "platform/qt/qt_main.h"
@@ -34,6 +39,7 @@ const char kUsage[] =
     "Usage: velorin [FILE]\n"
     "       velorin --script FILE [--scale 2]\n"
     "       velorin --gallery DIR\n"
+    "       (with any of them: --record PATH)\n"
     "\n"
     "  (no arguments)   start the program in a window\n"
     "  FILE             start the program with FILE as its document\n"
@@ -42,6 +48,8 @@ const char kUsage[] =
     "  --scale 2        draw 'render x.png' at twice the resolution\n"
     "  --gallery DIR    write a PNG of every page and an index.html into DIR, without a\n"
     "                   display\n"
+    "  --record PATH    keep the learning record in PATH instead of\n"
+    "                   $XDG_DATA_HOME/Orvanel/Velorin/record.sqlite\n"
     "  --help           show this text\n"
     "\n"
     "Start-up measurement (see bench/README.md):\n"
@@ -99,12 +107,33 @@ int RunGallery(const std::string& dir, int argc, char** argv) {
   return rc;
 }
 
+#ifdef VELORIN_HAVE_SQLITE
+// The learning record in its SQLite file; its one message goes through the running host.
+struct RecordFile {
+  explicit RecordFile(const std::string& path)
+      : record(path.empty() ? vl::DefaultRecordPath() : path, [](std::u16string_view text) {
+          vl::Host::Current().MessageBox(nullptr, text, vl::kAppCaption,
+                                         vl::kMbOk | vl::kMbIconExclamation);
+        }) {
+    vl::LearningRecord::SetCurrent(&record);
+  }
+  ~RecordFile() { vl::LearningRecord::SetCurrent(nullptr); }
+  vl::SqliteRecord record;
+};
+#else
+// Without SQLite the record stays in memory for the session.
+struct RecordFile {
+  explicit RecordFile(const std::string&) {}
+};
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string script;
   std::string document;
   std::string gallery;
+  std::string recordPath;
   int scale = 1;
 #ifdef VELORIN_HAVE_QT
   vl::qt::GuiOptions gui;
@@ -126,6 +155,12 @@ int main(int argc, char** argv) {
         return 2;
       }
       gallery = argv[++i];
+    } else if (a == "--record") {
+      if (i + 1 >= argc || !*argv[i + 1]) {
+        std::fprintf(stderr, "velorin: --record needs a file name\n");
+        return 2;
+      }
+      recordPath = argv[++i];
     } else if (a == "--scale") {
       if (i + 1 >= argc || (std::string(argv[i + 1]) != "1" && std::string(argv[i + 1]) != "2")) {
         std::fprintf(stderr, "velorin: --scale takes 1 or 2\n");
@@ -149,6 +184,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!gallery.empty()) return RunGallery(gallery, argc, argv);
+  RecordFile record(recordPath);
   if (!script.empty()) return RunScript(script, scale, argc, argv);
 #ifdef VELORIN_HAVE_QT
   vl::CVelorinApp app;

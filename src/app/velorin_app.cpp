@@ -8,6 +8,7 @@
 #include "app/about_dlg.h"
 #include "app/catalogue.h"
 #include "app/globals.h"
+#include "drill/record_dlg.h"
 #include "platform/host.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
@@ -18,6 +19,7 @@ namespace vl {
 void RegisterAllDialogs() {
   res::RegisterTemplates();
   RegisterDialogFactory({res::kIddAbout, "", [] { return std::make_unique<CAboutDlg>(); }});
+  RegisterDialogFactory({res::kIddRecord, "", [] { return std::make_unique<CRecordDlg>(); }});
   RegisterTopicFactories();
 }
 
@@ -47,6 +49,11 @@ bool CVelorinApp::OnCommand(int id) {
   switch (id) {
     case res::kCmdAppAbout: OnAppAbout(); return true;
     case res::kCmdAppExit: exited_ = true; return true;
+    case res::kCmdRecord: {
+      CRecordDlg dlg;
+      dlg.DoModal();
+      return true;
+    }
     case res::kCmdFileNew: OnFileNew(); return true;
     case res::kCmdFileOpen: OnFileOpen(); return true;
     case res::kCmdFilePrint:

@@ -63,6 +63,10 @@ class Host {
 
   // Asks the user for a file to open; nothing when the user cancels.
   virtual std::optional<std::string> AskOpenFileName() = 0;
+  // Asks the user where to save a file, offering suggestedName and the file-type filter
+  // (e.g. u"CSV (*.csv)"); nothing when the user cancels or no one can be asked.
+  virtual std::optional<std::string> AskSaveFileName(std::u16string_view suggestedName,
+                                                     std::u16string_view filter) = 0;
   // Prints what the window draws (its paint on the printer), or shows a print preview.
   virtual void PrintWindow(Window& w, bool preview) = 0;
 

@@ -19,6 +19,7 @@ enum ControlStyle : unsigned {
   kStyleReadOnly = 1u << 6,  // edit that the pupil cannot change
   kStyleMultiline = 1u << 7,
   kStyleSort = 1u << 8,      // drop-down list that keeps its items sorted
+  kStyleHidden = 1u << 9,    // not shown (and not usable) until the dialog shows it
 };
 
 struct ControlTemplate {

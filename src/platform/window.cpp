@@ -140,7 +140,7 @@ void Dialog::Create(int baseX, int baseY) {
 void Dialog::InitDialog() {
   if (OnInitDialog() && focus_ == 0) {
     for (auto& c : controls_) {
-      if (c.IsTabStop() && !(c.style & kStyleDisabled)) {
+      if (c.IsTabStop() && !(c.style & (kStyleDisabled | kStyleHidden))) {
         // A radio group takes the focus at its checked button, as the platform does.
         GotoDlgCtrl(c.id);
         break;
@@ -177,6 +177,18 @@ std::u16string Dialog::GetDlgItemText(int id) const {
 
 void Dialog::Changed(int index) {
   if (peer_) peer_->OnControlChanged(index);
+}
+
+void Dialog::ShowItem(int id, bool show) {
+  int i = IndexOf(id);
+  if (i < 0 || IsItemShown(id) == show) return;
+  controls_[i].style ^= kStyleHidden;
+  Changed(i);
+}
+
+bool Dialog::IsItemShown(int id) const {
+  const Control* c = Item(id);
+  return c && !(c->style & kStyleHidden);
 }
 
 void Dialog::SetDlgItemText(int id, std::u16string_view text) {
@@ -269,7 +281,7 @@ void Dialog::UserFocus(int id) { GotoDlgCtrl(id); }
 
 void Dialog::UserType(int id, std::u16string_view typed) {
   int i = IndexOf(id);
-  if (i < 0) return;
+  if (i < 0 || !IsItemShown(id)) return;
   // Typing cannot enter a zero character, and stops at the box's limit.
   std::u16string text;
   for (char16_t ch : typed)
@@ -286,7 +298,7 @@ void Dialog::UserType(int id, std::u16string_view typed) {
 
 void Dialog::UserPress(int id) {
   int i = IndexOf(id);
-  if (i < 0) return;
+  if (i < 0 || !IsItemShown(id)) return;
   GotoDlgCtrl(id);
   if (controls_[i].kind == ControlKind::kRadio) {
     // An automatic radio button checks itself and clears the rest of its group: the run of

@@ -187,6 +187,9 @@ class Dialog : public Window {
   void LimitText(int id, int max);
   void GotoDlgCtrl(int id);
   int Focus() const { return focus_; }
+  // Shows or hides a control; a hidden control is neither drawn nor usable.
+  void ShowItem(int id, bool show);
+  bool IsItemShown(int id) const;
   void CheckDlgButton(int id, bool check);
   bool IsDlgButtonChecked(int id) const;
   void CheckRadioButton(int first, int last, int check);

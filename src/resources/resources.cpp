@@ -45,9 +45,11 @@ constexpr MenuItemTemplate kMenuItems[] = {
     {1, 0, u"--*確率分布  (\u001ED)", kMenuPopup},
     {2, 2783, u"--*２項分布  (\u001EB)"},
     {2, 2784, u"--*正規分布  (\u001EN)", kMenuEnd},
-    {1, 0, u"--*母集団の推定(\u001EG)", kMenuPopup | kMenuEnd},
+    {1, 0, u"--*母集団の推定(\u001EG)", kMenuPopup},
     {2, 2786, u"--*平均の推定(\u001EM)"},
     {2, 2785, u"--*比率の推定(\u001EP)", kMenuEnd},
+    {1, 0, u"", kMenuSeparator},
+    {1, kCmdRecord, u"学習記録(\u001EL)", kMenuEnd},
     {0, kCmdPuzzle, u"パズル(\u001EP)"},
     {0, 0, u"ﾍﾙﾌﾟ(\u001EH\u001Fﾍ)", kMenuPopup},
     {1, kCmdAppAbout, u"バージョン情報(\u001EA\u001Fﾊ)..."},
@@ -78,7 +80,7 @@ void RegisterTemplates() {
   for (const DialogTemplate* t :
        {&kAbout, &kDialog101, &kDialog102, &kDialog103, &kDialog104, &kDialog105, &kDialog106,
         &kDialog107, &kDialog108, &kDialog109, &kDialog110, &kDialog111, &kDialog112, &kDialog113,
-        &kDialog114, &kDialog115, &kDialog116, &kDialog117, &kDialog118})
+        &kDialog114, &kDialog115, &kDialog116, &kDialog117, &kDialog118, &kDialog119})
     RegisterDialogTemplate(*t);
 }
 

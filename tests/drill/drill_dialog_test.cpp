@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "drill/drill.h"
+#include "platform/record/learning_record.h"
 #include "platform/runtime.h"
 #include "platform/script/json.h"
 #include "platform/script/script_host.h"
@@ -119,9 +120,34 @@ TEST_F(DrillDialogTest, ACodeWithoutAnExerciseShowsTheTwoButtonsOnly) {
   CDrill drill(nullptr, 2773, 0);
   auto w = Run(drill, "press 140\nexpose\n");
   EXPECT_TRUE(w["ops"].AsArray().empty());
-  EXPECT_EQ(w["controls"].AsArray().size(), 2u);
+  int shown = 0;
+  for (auto& c : w["controls"].AsArray()) shown += c["hidden"].AsBool() ? 0 : 1;
+  EXPECT_EQ(shown, 2);
   EXPECT_EQ(drill.m_nA, 0);
   EXPECT_EQ(drill.m_nAns, 0);
+}
+
+TEST_F(DrillDialogTest, MarksNumbersAndSelfAssessmentsIntoTheRecord) {
+  MemoryRecord record;
+  LearningRecord::SetCurrent(&record);
+  CDrill drill(nullptr, 2772, 0);  // the answer is 1
+  auto w = Run(drill,
+               "type 141 12個\npress 142\ntype 141 ９９\npress 142\n"
+               "type 141 １\npress 142\npress 140\n");
+  EXPECT_EQ(host.EndState()["messages"].AsArray().size(), 1u);  // the refused entry
+  ASSERT_EQ(record.All().size(), 2u);
+  EXPECT_EQ(record.All()[0], (Attempt{12345, 2772, 0, 12345u, u"９９", u"1", false}));
+  EXPECT_TRUE(record.All()[1].correct);
+  EXPECT_EQ(w["controls"].AsArray()[4]["text"].AsString(), "正解！\n正解 1");
+
+  CDrill proof(nullptr, 2778, 0);
+  w = Run(proof, "press 140\npress 145\n");
+  ASSERT_EQ(record.All().size(), 3u);
+  EXPECT_EQ(record.All().back().answer, u"まだ");
+  EXPECT_FALSE(record.All().back().correct);
+  // No number to type, and one assessment per exercise.
+  for (int i : {2, 3, 5, 6}) EXPECT_TRUE(w["controls"].AsArray()[i]["hidden"].AsBool()) << i;
+  LearningRecord::SetCurrent(nullptr);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ class Visitor {
     size_t& i = next_[d];
     while (i < d->Controls().size()) {
       const Control& c = d->Controls()[i++];
-      if (c.kind == ControlKind::kButton && c.id != 1 && c.id != 2 && c.id != -1)
+      if (c.kind == ControlKind::kButton && c.id != 1 && c.id != 2 && c.id != -1 &&
+          !(c.style & kStyleHidden))
         return "press " + std::to_string(c.id);
     }
     next_.erase(d);

@@ -79,7 +79,7 @@ class Monkey {
   std::string DialogAction(Dialog& d) {
     std::vector<const Control*> edits, buttons, combos;
     for (auto& c : d.Controls()) {
-      if (c.id == -1) continue;
+      if (c.id == -1 || (c.style & kStyleHidden)) continue;
       if (c.kind == ControlKind::kEdit) edits.push_back(&c);
       if (c.kind == ControlKind::kButton || c.kind == ControlKind::kRadio) buttons.push_back(&c);
       if (c.kind == ControlKind::kCombo && !c.items.empty()) combos.push_back(&c);

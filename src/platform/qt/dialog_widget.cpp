@@ -246,6 +246,10 @@ void DialogWidget::Sync(int index) {
     case ControlKind::kFrame: break;
   }
   w->setEnabled(!(c.style & kStyleDisabled));
+  // A new child is hidden until its dialog shows; only an explicit hide keeps it hidden.
+  const bool hidden = (c.style & kStyleHidden) != 0;
+  const bool hiddenNow = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  if (hidden != hiddenNow) w->setVisible(!hidden);
   syncing_ = false;
 }
 
@@ -327,13 +331,17 @@ bool DialogWidget::StartsOnEnter(QObject* obj, QEvent* e) {
     return false;
   const int key = static_cast<QKeyEvent*>(e)->key();
   if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-  const int start = dlg_.IndexOf(kStartButton);
-  if (start < 0) return false;
-  const Control& c = dlg_.Controls()[start];
-  if (c.kind != ControlKind::kButton || (c.style & kStyleDisabled)) return false;
-  // A pupil who types a number and presses Enter expects the worked answer.
-  dlg_.UserPress(kStartButton);
-  return true;
+  // A pupil who types a number and presses Enter expects the worked answer, or in a drill
+  // the marking.
+  for (int id : {kStartButton, kMarkButton}) {
+    const int i = dlg_.IndexOf(id);
+    if (i < 0) continue;
+    const Control& c = dlg_.Controls()[i];
+    if (c.kind != ControlKind::kButton || (c.style & (kStyleDisabled | kStyleHidden))) continue;
+    dlg_.UserPress(id);
+    return true;
+  }
+  return false;
 }
 
 bool DialogWidget::eventFilter(QObject* obj, QEvent* e) {

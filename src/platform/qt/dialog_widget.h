@@ -50,6 +50,7 @@ class DialogWidget : public QDialog, public WindowPeer {
   bool StartsOnEnter(QObject* obj, QEvent* e);
 
   static constexpr int kStartButton = 101;
+  static constexpr int kMarkButton = 142;  // the drill's 採点
 
   Dialog& dlg_;
   bool live_;

@@ -198,6 +198,14 @@ std::optional<std::string> QtHost::AskOpenFileName() {
   return QFile::encodeName(f).toStdString();
 }
 
+std::optional<std::string> QtHost::AskSaveFileName(std::u16string_view suggestedName,
+                                                   std::u16string_view filter) {
+  const QString f = QFileDialog::getSaveFileName(TopWidget(), QString(), ToQString(suggestedName),
+                                                 ToQString(filter));
+  if (f.isEmpty()) return std::nullopt;
+  return QFile::encodeName(f).toStdString();
+}
+
 void QtHost::PrintWindow(Window& w, bool preview) {
   QPrinter printer(QPrinter::HighResolution);
   // The page keeps its size on paper as on a 96-dpi screen.

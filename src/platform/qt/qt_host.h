@@ -63,6 +63,8 @@ class QtHost : public Host {
   std::unique_ptr<Dc> CreateMeasureDc(Window& w) override;
   void DialogBaseUnits(std::u16string_view face, int point, int& baseX, int& baseY) override;
   std::optional<std::string> AskOpenFileName() override;
+  std::optional<std::string> AskSaveFileName(std::u16string_view suggestedName,
+                                             std::u16string_view filter) override;
   void PrintWindow(Window& w, bool preview) override;
   GuideNotifier& Guide() override { return guide_; }
   HelpViewer& Help() override { return help_; }

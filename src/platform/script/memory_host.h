@@ -58,8 +58,11 @@ class MemoryHost : public Host, private GuideNotifier, private HelpViewer, priva
                  unsigned type) override;
   std::unique_ptr<Dc> CreateMeasureDc(Window& w) override;
   void DialogBaseUnits(std::u16string_view face, int point, int& baseX, int& baseY) override;
-  // No one to ask: Open is cancelled, and printing is recorded, not done.
+  // No one to ask: Open and Save are cancelled, and printing is recorded, not done.
   std::optional<std::string> AskOpenFileName() override { return std::nullopt; }
+  std::optional<std::string> AskSaveFileName(std::u16string_view, std::u16string_view) override {
+    return std::nullopt;
+  }
   void PrintWindow(Window& w, bool preview) override;
   GuideNotifier& Guide() override { return *this; }
   HelpViewer& Help() override { return *this; }

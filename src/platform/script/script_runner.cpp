@@ -108,6 +108,8 @@ void ScriptRunner::Execute(const std::string& rawLine) {
     if (!c || id == -1)
       throw ScriptError(std::string(v) + ": no control " + std::to_string(id) +
                         " in the top window");
+    if (c->style & kStyleHidden)
+      throw ScriptError(std::string(v) + ": control " + std::to_string(id) + " is hidden");
     return *c;
   };
 
@@ -213,6 +215,8 @@ Json ScriptRunner::WindowState(Window& w) const {
           {"items", Json(std::move(items))},
           {"selection", c.selection},
           {"maxlength", c.maxLength}});
+      // Only hidden controls carry the field, so the state of other dialogs reads as before.
+      if (c.style & kStyleHidden) controls.back().Set("hidden", true);
     }
     j.Set("controls", Json(std::move(controls)));
   }
