@@ -5,7 +5,8 @@
 
 namespace vl {
 
-enum class ControlKind { kButton, kEdit, kStatic, kIcon, kGroup, kRadio, kCombo, kFrame };
+// kCheck is an automatic check box: a press turns its check on or off.
+enum class ControlKind { kButton, kEdit, kStatic, kIcon, kGroup, kRadio, kCombo, kFrame, kCheck };
 
 // Style bits of a control template.
 enum ControlStyle : unsigned {
@@ -18,7 +19,7 @@ enum ControlStyle : unsigned {
   kStyleDisabled = 1u << 5,
   kStyleReadOnly = 1u << 6,  // edit that the pupil cannot change
   kStyleMultiline = 1u << 7,
-  kStyleSort = 1u << 8,      // drop-down list that keeps its items sorted
+  kStyleSort = 1u << 8,  // drop-down list that keeps its items sorted
 };
 
 struct ControlTemplate {

@@ -64,6 +64,7 @@ class QtHost : public Host {
   void DialogBaseUnits(std::u16string_view face, int point, int& baseX, int& baseY) override;
   std::optional<std::string> AskOpenFileName() override;
   void PrintWindow(Window& w, bool preview) override;
+  bool PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) override;
   GuideNotifier& Guide() override { return guide_; }
   HelpViewer& Help() override { return help_; }
   RecentFiles& Recent() override { return recent_; }

@@ -8,6 +8,7 @@
 #include "platform/script/ops_json.h"
 #include "platform/script/svg.h"
 #include "platform/text.h"
+#include "platform/worksheet.h"
 
 namespace vl {
 
@@ -25,6 +26,7 @@ const char* KindName(ControlKind k) {
     case ControlKind::kRadio: return "radio";
     case ControlKind::kCombo: return "combo";
     case ControlKind::kFrame: return "frame";
+    case ControlKind::kCheck: return "check";
   }
   return "static";
 }
@@ -198,7 +200,8 @@ void ScriptHost::Execute(const std::string& rawLine) {
     Dialog& d = NeedDialog("press");
     int id = ParseInt(NextWord(rest), "a control id");
     Control& c = control(d, id, "press");
-    if (c.kind != ControlKind::kButton && c.kind != ControlKind::kRadio)
+    if (c.kind != ControlKind::kButton && c.kind != ControlKind::kRadio &&
+        c.kind != ControlKind::kCheck)
       throw ScriptError("press: control " + std::to_string(id) + " is not a button");
     d.UserPress(id);
   } else if (verb == "select") {
@@ -313,6 +316,23 @@ void ScriptHost::PrintWindow(Window& w, bool) {
   ++prints_;
 }
 
+bool ScriptHost::PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) {
+  const WorksheetOptions& o = sheet.options;
+  Json::Array drills;
+  for (int code : o.drills) drills.push_back(code);
+  const char* output = what == WorksheetOutput::kPdf     ? "pdf"
+                       : what == WorksheetOutput::kPrint ? "print"
+                                                         : "preview";
+  worksheets_.push_back(Json::Object{{"output", output},
+                                     {"drills", Json(std::move(drills))},
+                                     {"count", o.count},
+                                     {"seed", static_cast<long long>(o.seed)},
+                                     {"versions", o.versions},
+                                     {"title", Json(o.title)},
+                                     {"pages", static_cast<int>(sheet.pages.size())}});
+  return true;
+}
+
 bool ScriptHost::Post(std::u16string_view title, unsigned message, long wparam, long lparam) {
   if (!windows_.count(std::u16string(title))) return false;
   posted_.push_back({message, wparam, lparam});
@@ -379,6 +399,8 @@ Json ScriptHost::State() const {
   for (auto& [caption, text] : messages_)
     messages.push_back(Json::Object{{"caption", Json(caption)}, {"text", Json(text)}});
   j.Set("messages", Json(std::move(messages)));
+  // Only scripts that make worksheets have the entry, so other states stay as they were.
+  if (!worksheets_.empty()) j.Set("worksheets", Json(worksheets_));
   Json::Array windows;
   if (app_ && app_->MainView()) windows.push_back(WindowState(*app_->MainView()));
   for (Dialog* d : stack_) windows.push_back(WindowState(*d));

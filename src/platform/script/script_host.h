@@ -73,6 +73,8 @@ class ScriptHost : public Host, private GuideNotifier, private HelpViewer, priva
   std::optional<std::string> AskOpenFileName() override { return std::nullopt; }
   void PrintWindow(Window& w, bool preview) override;
   int PrintCount() const { return prints_; }
+  // Worksheets are recorded with their options and page count (the JSON's "worksheets").
+  bool PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) override;
   GuideNotifier& Guide() override { return *this; }
   HelpViewer& Help() override { return *this; }
   RecentFiles& Recent() override { return *this; }
@@ -118,6 +120,7 @@ class ScriptHost : public Host, private GuideNotifier, private HelpViewer, priva
   PngRenderer png_;
   int pngScale_ = 1;
   int prints_ = 0;
+  Json::Array worksheets_;
 };
 
 // A line source over a whole text (lines split at '\n').
