@@ -8,7 +8,7 @@ using enum ControlKind;
 
 // The check boxes' texts are the drill kinds' names, set when the dialog opens.
 constexpr ControlTemplate kControls[] = {
-    {-1, kGroup, u"問題の種類", 7, 5, 246, 92},
+    {-1, kGroup, u"問題の種類", 7, 5, 246, 86},
     {150, kCheck, u"", 14, 18, 76, 12},
     {151, kCheck, u"", 94, 18, 76, 12},
     {152, kCheck, u"", 174, 18, 76, 12},
