@@ -30,9 +30,9 @@ TEST(WorksheetDialog, BadValuesAreRefusedWithAMessageAndTheFocusOnThem) {
     std::string lines;
     int focus;
   };
-  for (const Case& c : {Case{"type 170 0\n", 170}, Case{"type 170 4a\n", 170},
-                        Case{"type 171 11\n", 171}, Case{"type 173 4294967296\n", 173},
-                        Case{uncheckAll, 150}}) {
+  for (const Case& c :
+       {Case{"type 170 0\n", 170}, Case{"type 170 4a\n", 170}, Case{"type 171 11\n", 171},
+        Case{"type 173 4294967296\n", 173}, Case{uncheckAll, 150}}) {
     ScriptRun run("command 32791\n" + c.lines + "press 180\n");
     ASSERT_EQ(run.status(), 0) << run.error();
     EXPECT_EQ(run.state().Find("worksheets"), nullptr) << c.lines;

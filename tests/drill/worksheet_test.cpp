@@ -58,25 +58,13 @@ TEST(Worksheet, EveryExerciseIsNumberedOnThePageAndNothingOverlaps) {
     for (int part = 0; part < 2; ++part)
       for (int n = 1; n <= 40; ++n) expected.push_back(CircledNumber(n));
   EXPECT_EQ(Labels(w), expected);
-  EXPECT_EQ(CircledNumber(21), u"㉑");
-  EXPECT_EQ(CircledNumber(40), u"㊵");
 }
 
-TEST(Worksheet, TheSameOptionsGiveTheSamePagesAndOtherSeedsOtherExercises) {
+TEST(Worksheet, KindsComeInBlocksAndEachVersionAndSeedHasItsOwnExercises) {
   WorksheetOptions o;
   o.drills = {2775, 2769};
   o.count = 5;
   o.seed = 12345;
-  const Worksheet a = LayOutWorksheet(o), b = LayOutWorksheet(o);
-  ASSERT_EQ(a.pages.size(), b.pages.size());
-  for (size_t p = 0; p < a.pages.size(); ++p) {
-    ASSERT_EQ(a.pages[p].items.size(), b.pages[p].items.size());
-    for (size_t i = 0; i < a.pages[p].items.size(); ++i) {
-      EXPECT_EQ(a.pages[p].items[i].ops, b.pages[p].items[i].ops);
-      EXPECT_EQ(a.pages[p].items[i].left, b.pages[p].items[i].left);
-      EXPECT_EQ(a.pages[p].items[i].top, b.pages[p].items[i].top);
-    }
-  }
   // Kinds come in blocks, in the order chosen.
   const std::vector<DrillPage> first = WorksheetExercises(o, 0);
   std::vector<int> codes;

@@ -1,12 +1,12 @@
 // velorin --worksheet: the PDF, read back with the poppler tools.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include "drill/worksheet_layout.h"
 #include "platform/recording_dc.h"
@@ -76,8 +76,8 @@ class WorksheetPdf : public ::testing::Test {
 };
 
 TEST_F(WorksheetPdf, HoldsEveryNumberAndEveryAnswerOfTheKeyAndIsReproducible) {
-  const QStringList args = {"--drills", "2769,2771,2775,2776,2782,2787", "--count", "14",
-                            "--seed", "2024"};
+  const QStringList args = {"--drills", "2769,2771,2775,2776,2782,2787", "--count", "14", "--seed",
+                            "2024"};
   const Outcome r = Velorin(QStringList{"--worksheet", Path("a.pdf")} + args);
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_TRUE(r.out.contains("seed 2024")) << r.out.toStdString();
@@ -111,7 +111,7 @@ TEST_F(WorksheetPdf, HoldsEveryNumberAndEveryAnswerOfTheKeyAndIsReproducible) {
 
 TEST_F(WorksheetPdf, VersionsAreDifferentSheetsEachWithItsKey) {
   const Outcome r = Velorin({"--worksheet", Path("v.pdf"), "--versions", "3", "--seed", "9",
-                         "--drills", "2775,2782", "--count", "6", "--title", "復習"});
+                             "--drills", "2775,2782", "--count", "6", "--title", "復習"});
   ASSERT_EQ(r.status, 0) << r.err.toStdString();
   const QString text = PdfText(Path("v.pdf"));
   QStringList sheets;
@@ -129,10 +129,14 @@ TEST_F(WorksheetPdf, VersionsAreDifferentSheetsEachWithItsKey) {
 TEST_F(WorksheetPdf, BadOptionsAreRefusedInOneLineAndNothingIsWritten) {
   const QString out = Path("x.pdf");
   const std::vector<std::pair<QStringList, QString>> bad = {
-      {{"--count", "0"}, "--count"},           {{"--count", "41"}, "--count"},
-      {{"--count", "1x"}, "--count"},          {{"--versions", "11"}, "--versions"},
-      {{"--seed", "-1"}, "--seed"},            {{"--seed", "4294967296"}, "--seed"},
-      {{"--drills", "2769,9999"}, "--drills"}, {{"--title", ""}, "--title"},
+      {{"--count", "0"}, "--count"},
+      {{"--count", "41"}, "--count"},
+      {{"--count", "1x"}, "--count"},
+      {{"--versions", "11"}, "--versions"},
+      {{"--seed", "-1"}, "--seed"},
+      {{"--seed", "4294967296"}, "--seed"},
+      {{"--drills", "2769,9999"}, "--drills"},
+      {{"--title", ""}, "--title"},
       {{"--count"}, "--count"},
   };
   for (const auto& [args, option] : bad) {
@@ -148,8 +152,8 @@ TEST_F(WorksheetPdf, BadOptionsAreRefusedInOneLineAndNothingIsWritten) {
   QDir(dir_.path()).mkdir("locked");
   QFile::setPermissions(Path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   const Outcome locked = Velorin({"--worksheet", Path("locked/y.pdf"), "--seed", "1"});
-  QFile::setPermissions(Path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                            QFileDevice::ExeOwner);
+  QFile::setPermissions(Path("locked"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   if (::geteuid() != 0) {  // root writes anywhere
     EXPECT_EQ(locked.status, 1);
     EXPECT_TRUE(locked.err.contains("cannot write")) << locked.err.toStdString();
