@@ -1,14 +1,18 @@
 // Picks the host from the command line and runs the application.
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "app/velorin_app.h"
 #include "platform/host.h"
+#include "drill/worksheet_layout.h"
 #include "platform/script/gallery.h"
 #include "platform/script/script_host.h"
 #include "platform/text.h"
@@ -39,6 +43,8 @@ const char kUsage[] =
     "Usage: velorin [FILE]\n"
     "       velorin --script FILE [--scale 2]\n"
     "       velorin --gallery DIR\n"
+    "       velorin --worksheet OUT.pdf [--drills 2769,2775,...] [--count N] [--seed S]\n"
+    "               [--versions V] [--title TEXT]\n"
     "       (with any of them: --record PATH)\n"
     "\n"
     "  (no arguments)   start the program in a window\n"
@@ -50,6 +56,14 @@ const char kUsage[] =
     "                   display\n"
     "  --record PATH    keep the learning record in PATH instead of\n"
     "                   $XDG_DATA_HOME/Orvanel/Velorin/record.sqlite\n"
+    "  --worksheet OUT.pdf  write a worksheet of fresh drill exercises with its answer\n"
+    "                   key as a PDF, without a display:\n"
+    "    --drills LIST  drill codes, comma-separated (default: every kind)\n"
+    "    --count N      exercises per sheet, 1 to 40 (default 12)\n"
+    "    --seed S       0 to 4294967295 (default: the time); printed, so the same sheet\n"
+    "                   can be made again\n"
+    "    --versions V   1 to 10 different sheets, each with its key (default 1)\n"
+    "    --title TEXT   the heading of the sheet (default 練習プリント)\n"
     "  --help           show this text\n"
     "\n"
     "Start-up measurement (see bench/README.md):\n"
@@ -126,6 +140,35 @@ struct RecordFile {
   explicit RecordFile(const std::string&) {}
 };
 #endif
+// A whole number in [low, high], all of text; nothing otherwise.
+std::optional<long long> NumberIn(const char* text, long long low, long long high) {
+  const std::string_view s(text);
+  long long v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (s.empty() || ec != std::errc() || end != s.data() + s.size() || v < low || v > high)
+    return std::nullopt;
+  return v;
+}
+
+int RunWorksheet(const std::string& out, vl::WorksheetOptions options, int argc, char** argv) {
+  const vl::Worksheet sheet = vl::LayOutWorksheet(std::move(options));
+#ifdef VELORIN_HAVE_QT
+  std::string why;
+  if (!vl::qt::WriteWorksheetFile(argc, argv, sheet, out, why)) {
+    std::fprintf(stderr, "velorin: cannot write '%s': %s\n", out.c_str(), why.c_str());
+    return 1;
+  }
+  std::printf("velorin: wrote %s: %zu pages, seed %u\n", out.c_str(), sheet.pages.size(),
+              sheet.options.seed);
+  return 0;
+#else
+  (void)argc;
+  (void)argv;
+  (void)out;
+  std::fprintf(stderr, "velorin: this build has no PDF writer; --worksheet needs Qt\n");
+  return 1;
+#endif
+}
 
 }  // namespace
 
@@ -135,6 +178,10 @@ int main(int argc, char** argv) {
   std::string gallery;
   std::string recordPath;
   int scale = 1;
+  std::string worksheet;
+  vl::WorksheetOptions sheet;
+  sheet.seed = static_cast<uint32_t>(std::time(nullptr));
+  const char* sheetOption = nullptr;  // the first worksheet option, for its check below
 #ifdef VELORIN_HAVE_QT
   vl::qt::GuiOptions gui;
 #endif
@@ -167,6 +214,57 @@ int main(int argc, char** argv) {
         return 2;
       }
       scale = std::stoi(argv[++i]);
+    } else if (a == "--worksheet") {
+      if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+        std::fprintf(stderr, "velorin: --worksheet needs a PDF file name\n");
+        return 2;
+      }
+      worksheet = argv[++i];
+    } else if (a == "--drills" || a == "--count" || a == "--seed" || a == "--versions" ||
+               a == "--title") {
+      if (!sheetOption) sheetOption = argv[i];
+      const char* value = i + 1 < argc ? argv[++i] : nullptr;
+      std::optional<long long> n;
+      if (a == "--drills") {
+        std::string why = "it needs a list";
+        auto codes = value ? vl::ParseDrillList(value, why) : std::nullopt;
+        if (!codes) {
+          std::fprintf(stderr, "velorin: --drills takes drill codes such as 2769,2775: %s\n",
+                       why.c_str());
+          return 2;
+        }
+        sheet.drills = std::move(*codes);
+      } else if (a == "--count") {
+        if (!value || !(n = NumberIn(value, vl::kWorksheetMinCount, vl::kWorksheetMaxCount))) {
+          std::fprintf(stderr, "velorin: --count takes a number from %d to %d\n",
+                       vl::kWorksheetMinCount, vl::kWorksheetMaxCount);
+          return 2;
+        }
+        sheet.count = static_cast<int>(*n);
+      } else if (a == "--seed") {
+        if (!value || !(n = NumberIn(value, 0, 4294967295LL))) {
+          std::fprintf(stderr, "velorin: --seed takes a number from 0 to 4294967295\n");
+          return 2;
+        }
+        sheet.seed = static_cast<uint32_t>(*n);
+      } else if (a == "--versions") {
+        if (!value ||
+            !(n = NumberIn(value, vl::kWorksheetMinVersions, vl::kWorksheetMaxVersions))) {
+          std::fprintf(stderr, "velorin: --versions takes a number from %d to %d\n",
+                       vl::kWorksheetMinVersions, vl::kWorksheetMaxVersions);
+          return 2;
+        }
+        sheet.versions = static_cast<int>(*n);
+      } else {
+        const std::u16string title = value ? vl::Utf8ToUtf16(value) : u"";
+        if (!value || !vl::Utf8Valid(value) || title.empty() ||
+            title.size() > vl::kWorksheetMaxTitle) {
+          std::fprintf(stderr, "velorin: --title takes a text of 1 to %zu characters\n",
+                       vl::kWorksheetMaxTitle);
+          return 2;
+        }
+        sheet.title = title;
+      }
 #ifdef VELORIN_HAVE_QT
     } else if (a == "--exit-after-first-paint") {
       gui.exitAfterFirstPaint = true;
@@ -183,6 +281,11 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
+  if (sheetOption && worksheet.empty()) {
+    std::fprintf(stderr, "velorin: %s belongs with --worksheet OUT.pdf\n", sheetOption);
+    return 2;
+  }
+  if (!worksheet.empty()) return RunWorksheet(worksheet, std::move(sheet), argc, argv);
   if (!gallery.empty()) return RunGallery(gallery, argc, argv);
   RecordFile record(recordPath);
   if (!script.empty()) return RunScript(script, scale, argc, argv);
@@ -191,8 +294,7 @@ int main(int argc, char** argv) {
   if (!document.empty()) app.SetStartupDocument(document);
   return vl::qt::RunGui(argc, argv, app, gui);
 #else
-  std::fprintf(stderr,
-               "velorin: this build has no windowing support; use velorin --script FILE\n");
+  std::fprintf(stderr, "velorin: this build has no windowing support; use velorin --script FILE\n");
   return 1;
 #endif
 }

@@ -9,6 +9,7 @@
 #include "app/catalogue.h"
 #include "app/globals.h"
 #include "drill/record_dlg.h"
+#include "app/worksheet_dlg.h"
 #include "platform/host.h"
 #include "platform/text.h"
 #include "resources/resource_ids.h"
@@ -20,6 +21,7 @@ void RegisterAllDialogs() {
   res::RegisterTemplates();
   RegisterDialogFactory({res::kIddAbout, "", [] { return std::make_unique<CAboutDlg>(); }});
   RegisterDialogFactory({res::kIddRecord, "", [] { return std::make_unique<CRecordDlg>(); }});
+  RegisterDialogFactory({res::kIddWorksheet, "", [] { return std::make_unique<CWorksheetDlg>(); }});
   RegisterTopicFactories();
 }
 
@@ -64,6 +66,11 @@ bool CVelorinApp::OnCommand(int id) {
       if (view_) Host::Current().PrintWindow(*view_, true);
       return true;
     case res::kCmdPrintSetup: return true;  // the print dialog itself offers the setup
+    case res::kCmdWorksheet: {
+      CWorksheetDlg dlg;
+      dlg.DoModal();
+      return true;
+    }
     default: break;
   }
   if (OpenTopic(id)) return true;

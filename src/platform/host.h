@@ -14,6 +14,8 @@ namespace vl {
 class Dc;
 class Dialog;
 class Window;
+struct Worksheet;
+enum class WorksheetOutput : int;
 
 enum MessageBoxResult : int { kIdOk = 1, kIdCancel = 2 };
 enum MessageBoxType : unsigned { kMbOk = 0, kMbIconExclamation = 0x30, kMbIconInformation = 0x40 };
@@ -69,6 +71,9 @@ class Host {
                                                      std::u16string_view filter) = 0;
   // Prints what the window draws (its paint on the printer), or shows a print preview.
   virtual void PrintWindow(Window& w, bool preview) = 0;
+  // Shows a worksheet in a print preview, saves it as a PDF or prints it. False when the user
+  // cancelled or it failed; the host tells the user of a failure itself.
+  virtual bool PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) = 0;
 
   virtual GuideNotifier& Guide() = 0;
   virtual HelpViewer& Help() = 0;

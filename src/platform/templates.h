@@ -5,7 +5,8 @@
 
 namespace vl {
 
-enum class ControlKind { kButton, kEdit, kStatic, kIcon, kGroup, kRadio, kCombo, kFrame };
+// kCheck is an automatic check box: a press turns its check on or off.
+enum class ControlKind { kButton, kEdit, kStatic, kIcon, kGroup, kRadio, kCombo, kFrame, kCheck };
 
 // Style bits of a control template.
 enum ControlStyle : unsigned {

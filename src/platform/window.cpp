@@ -300,7 +300,10 @@ void Dialog::UserPress(int id) {
   int i = IndexOf(id);
   if (i < 0 || !IsItemShown(id)) return;
   GotoDlgCtrl(id);
-  if (controls_[i].kind == ControlKind::kRadio) {
+  if (controls_[i].kind == ControlKind::kCheck) {
+    controls_[i].checked = !controls_[i].checked;
+    Changed(i);
+  } else if (controls_[i].kind == ControlKind::kRadio) {
     // An automatic radio button checks itself and clears the rest of its group: the run of
     // consecutive radio buttons around it.
     size_t first = static_cast<size_t>(i), last = static_cast<size_t>(i);

@@ -116,7 +116,8 @@ struct Control {
   bool IsDefault() const { return style & kStyleDefault; }
   bool IsTabStop() const {
     return kind == ControlKind::kButton || kind == ControlKind::kEdit ||
-           kind == ControlKind::kRadio || kind == ControlKind::kCombo;
+           kind == ControlKind::kRadio || kind == ControlKind::kCombo ||
+           kind == ControlKind::kCheck;
   }
 };
 

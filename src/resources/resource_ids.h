@@ -6,6 +6,7 @@ namespace vl::res {
 // Dialog templates.
 inline constexpr int kIddAbout = 100;
 inline constexpr int kIddRecord = 119;
+inline constexpr int kIddWorksheet = 125;
 
 // Menu and accelerator tables, application icon.
 inline constexpr int kMenuMain = 128;
@@ -35,6 +36,7 @@ inline constexpr int kCmdGlossary = 32771;
 inline constexpr int kCmdLevelJunior = 32787;
 inline constexpr int kCmdLevelSenior = 32788;
 inline constexpr int kCmdRecord = 32790;  // 学習記録
+inline constexpr int kCmdWorksheet = 32791;  // "プリント作成…"
 
 // Strings.
 inline constexpr char16_t kAppTitle[] = u"Velorin";

@@ -15,12 +15,13 @@ constexpr ControlTemplate kAboutControls[] = {
     {-1, kStatic, u"中学・高校数学の学習ソフト", 42, 26, 114, 8},
     {1, kButton, u"OK", 113, 41, 50, 14, kStyleDefault},
 };
-constexpr DialogTemplate kAbout{kIddAbout, u"バージョン情報 Velorin", 170, 62, u"MS UI Gothic", 9,
-                                kAboutControls};
+constexpr DialogTemplate kAbout{
+    kIddAbout, u"バージョン情報 Velorin", 170, 62, u"MS UI Gothic", 9, kAboutControls};
 
 // U+001E and U+001F stand where a mnemonic marker would; they are part of the texts.
 constexpr MenuItemTemplate kMenuItems[] = {
     {0, 0, u"ファイル(&F)", kMenuPopup},
+    {1, kCmdWorksheet, u"プリント作成…"},
     {1, 0, u"", kMenuSeparator},
     {1, kCmdAppExit, u"アプリケーションの終了(&X)", kMenuEnd},
     {0, 0, u"学習選択(\u001EG)", kMenuPopup},
@@ -61,13 +62,13 @@ constexpr MenuItemTemplate kMenuItems[] = {
 constexpr MenuTemplate kMenu{kMenuMain, kMenuItems};
 
 constexpr AccelTemplate kAccelEntries[] = {
-    {'N', kAccelCtrl, kCmdFileNew},       {'O', kAccelCtrl, kCmdFileOpen},
-    {'S', kAccelCtrl, kCmdFileSave},      {'P', kAccelCtrl, kCmdFilePrint},
-    {'Z', kAccelCtrl, kCmdEditUndo},      {'X', kAccelCtrl, kCmdEditCut},
-    {'C', kAccelCtrl, kCmdEditCopy},      {'V', kAccelCtrl, kCmdEditPaste},
-    {kVkBack, kAccelAlt, kCmdEditUndo},   {kVkDelete, kAccelShift, kCmdEditCut},
+    {'N', kAccelCtrl, kCmdFileNew},        {'O', kAccelCtrl, kCmdFileOpen},
+    {'S', kAccelCtrl, kCmdFileSave},       {'P', kAccelCtrl, kCmdFilePrint},
+    {'Z', kAccelCtrl, kCmdEditUndo},       {'X', kAccelCtrl, kCmdEditCut},
+    {'C', kAccelCtrl, kCmdEditCopy},       {'V', kAccelCtrl, kCmdEditPaste},
+    {kVkBack, kAccelAlt, kCmdEditUndo},    {kVkDelete, kAccelShift, kCmdEditCut},
     {kVkInsert, kAccelCtrl, kCmdEditCopy}, {kVkInsert, kAccelShift, kCmdEditPaste},
-    {kVkF6, kAccelNone, kCmdNextPane},    {kVkF6, kAccelShift, kCmdPrevPane},
+    {kVkF6, kAccelNone, kCmdNextPane},     {kVkF6, kAccelShift, kCmdPrevPane},
 };
 constexpr AccelTableTemplate kAccel{kAccelMain, kAccelEntries};
 }  // namespace
@@ -78,9 +79,10 @@ const DialogTemplate& AboutTemplate() { return kAbout; }
 
 void RegisterTemplates() {
   for (const DialogTemplate* t :
-       {&kAbout, &kDialog101, &kDialog102, &kDialog103, &kDialog104, &kDialog105, &kDialog106,
+       {&kAbout,     &kDialog101, &kDialog102, &kDialog103, &kDialog104, &kDialog105, &kDialog106,
         &kDialog107, &kDialog108, &kDialog109, &kDialog110, &kDialog111, &kDialog112, &kDialog113,
-        &kDialog114, &kDialog115, &kDialog116, &kDialog117, &kDialog118, &kDialog119})
+        &kDialog114, &kDialog115, &kDialog116, &kDialog117, &kDialog118, &kDialog119,
+        &kDialog125})
     RegisterDialogTemplate(*t);
 }
 

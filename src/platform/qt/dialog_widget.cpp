@@ -1,5 +1,6 @@
 #include "platform/qt/dialog_widget.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -151,6 +152,16 @@ void DialogWidget::Build() {
         w = rb;
         break;
       }
+      case ControlKind::kCheck: {
+        auto* cb = new QCheckBox(this);
+        connect(cb, &QCheckBox::clicked, this, [this, id, index] {
+          if (!live_ || dlg_.Ended()) return;
+          dlg_.UserPress(id);
+          if (!dlg_.Ended()) Sync(index);
+        });
+        w = cb;
+        break;
+      }
       case ControlKind::kCombo: {
         auto* cb = new QComboBox(this);
         cb->setEditable(false);
@@ -227,6 +238,12 @@ void DialogWidget::Sync(int index) {
       auto* rb = static_cast<QRadioButton*>(w);
       rb->setText(text);
       rb->setChecked(c.checked);
+      break;
+    }
+    case ControlKind::kCheck: {
+      auto* cb = static_cast<QCheckBox*>(w);
+      cb->setText(text);
+      cb->setChecked(c.checked);
       break;
     }
     case ControlKind::kCombo: {

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QPolygonF>
@@ -133,6 +134,8 @@ std::pair<int, int> ArcAngles(const ArcGeometry& g) {
 bool DrawCachedEllipse(QPainter& p, const Rect& rect, const Pen& pen, const Brush& brush) {
   constexpr int kMaxSide = 64;
   const int w = rect.Width(), h = rect.Height();
+  // Printers and PDF files get the outline itself: paper keeps vectors.
+  if (!p.paintEngine() || p.paintEngine()->type() != QPaintEngine::Raster) return false;
   if (w > kMaxSide || h > kMaxSide || brush.style == BrushStyle::kBDiagonal ||
       pen.style == PenStyle::kDot || p.testRenderHint(QPainter::Antialiasing) ||
       p.opacity() != 1.0 || p.compositionMode() != QPainter::CompositionMode_SourceOver)

@@ -16,9 +16,11 @@
 
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_dc.h"
+#include "platform/qt/worksheet_pdf.h"
 #include "platform/qt/x11_guide.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "platform/worksheet.h"
 
 namespace vl::qt {
 
@@ -224,6 +226,40 @@ void QtHost::PrintWindow(Window& w, bool preview) {
   }
   QPrintDialog dlg(&printer, TopWidget());
   if (dlg.exec() == QDialog::Accepted) draw(&printer);
+}
+
+bool QtHost::PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) {
+  auto failed = [this](const QString& text) {
+    QMessageBox::warning(TopWidget(), ToQString(kAppCaption), text);
+    return false;
+  };
+  if (what == WorksheetOutput::kPdf) {
+    const QString file = QFileDialog::getSaveFileName(TopWidget(), QStringLiteral("PDFに保存"),
+                                                      ToQString(sheet.options.title) + ".pdf",
+                                                      QStringLiteral("PDF (*.pdf)"));
+    if (file.isEmpty()) return false;
+    std::string why;
+    if (!WriteWorksheetPdf(sheet, QFile::encodeName(file).toStdString(), why))
+      return failed(
+          QStringLiteral("%1 に書き込めません: %2").arg(file, QString::fromStdString(why)));
+    return true;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setFullPage(true);
+  printer.setDocName(ToQString(sheet.options.title));
+  if (what == WorksheetOutput::kPreview) {
+    QPrintPreviewDialog dlg(&printer, TopWidget());
+    QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg,
+                     [&sheet](QPrinter* pr) { PaintWorksheet(*pr, sheet); });
+    dlg.exec();
+    return true;
+  }
+  QPrintDialog dlg(&printer, TopWidget());
+  if (dlg.exec() != QDialog::Accepted) return false;
+  if (!PaintWorksheet(printer, sheet)) return failed(QStringLiteral("印刷できませんでした。"));
+  return true;
 }
 
 }  // namespace vl::qt

@@ -66,6 +66,7 @@ class QtHost : public Host {
   std::optional<std::string> AskSaveFileName(std::u16string_view suggestedName,
                                              std::u16string_view filter) override;
   void PrintWindow(Window& w, bool preview) override;
+  bool PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) override;
   GuideNotifier& Guide() override { return guide_; }
   HelpViewer& Help() override { return help_; }
   RecentFiles& Recent() override { return recent_; }

@@ -25,6 +25,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_dc.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/worksheet_pdf.h"
 
 #ifdef VELORIN_HAVE_X11
 #include <X11/Xlib.h>
@@ -233,6 +234,12 @@ PngRenderer MakePngRenderer(int argc, char** argv) {
     PictureApplication(argc, argv);
     return RenderPng(w, file, scale);
   };
+}
+
+bool WriteWorksheetFile(int argc, char** argv, const Worksheet& sheet, const std::string& path,
+                        std::string& why) {
+  PictureApplication(argc, argv);
+  return WriteWorksheetPdf(sheet, path, why);
 }
 
 }  // namespace vl::qt

@@ -4,6 +4,7 @@
 
 #include "platform/application.h"
 #include "platform/script/script_host.h"
+#include "platform/worksheet.h"
 
 namespace vl::qt {
 
@@ -24,6 +25,11 @@ int RunGui(int argc, char** argv, Application& app, const GuiOptions& options = 
 // Pictures of windows for the scripted host's "render x.png", drawn through Qt's offscreen
 // platform, so that no display is needed.
 PngRenderer MakePngRenderer(int argc, char** argv);
+
+// Writes a worksheet as a PDF file through Qt's offscreen platform, so that no display is
+// needed. False with the reason in why when the file cannot be written.
+bool WriteWorksheetFile(int argc, char** argv, const Worksheet& sheet, const std::string& path,
+                        std::string& why);
 
 // Why the GUI cannot start here (empty when it can).
 std::string NoDisplayReason();

@@ -1,6 +1,7 @@
 #include "platform/script/memory_host.h"
 
 #include "platform/recording_dc.h"
+#include "platform/worksheet.h"
 
 namespace vl {
 
@@ -75,6 +76,23 @@ void MemoryHost::PrintWindow(Window& w, bool) {
   RecordingDc dc;
   w.DrawTo(dc);
   ++prints_;
+}
+
+bool MemoryHost::PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) {
+  const WorksheetOptions& o = sheet.options;
+  Json::Array drills;
+  for (int code : o.drills) drills.push_back(code);
+  const char* output = what == WorksheetOutput::kPdf     ? "pdf"
+                       : what == WorksheetOutput::kPrint ? "print"
+                                                         : "preview";
+  worksheets_.push_back(Json::Object{{"output", output},
+                                     {"drills", Json(std::move(drills))},
+                                     {"count", o.count},
+                                     {"seed", static_cast<long long>(o.seed)},
+                                     {"versions", o.versions},
+                                     {"title", Json(o.title)},
+                                     {"pages", static_cast<int>(sheet.pages.size())}});
+  return true;
 }
 
 bool MemoryHost::Post(std::u16string_view title, unsigned message, long wparam, long lparam) {

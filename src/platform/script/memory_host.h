@@ -13,6 +13,7 @@
 #include "platform/application.h"
 #include "platform/display_list.h"
 #include "platform/host.h"
+#include "platform/script/json.h"
 #include "platform/window.h"
 
 namespace vl {
@@ -64,6 +65,9 @@ class MemoryHost : public Host, private GuideNotifier, private HelpViewer, priva
     return std::nullopt;
   }
   void PrintWindow(Window& w, bool preview) override;
+  // Worksheets are recorded with their options and page count (the JSON's "worksheets").
+  bool PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) override;
+  const Json::Array& Worksheets() const { return worksheets_; }
   GuideNotifier& Guide() override { return *this; }
   HelpViewer& Help() override { return *this; }
   RecentFiles& Recent() override { return *this; }
@@ -98,6 +102,7 @@ class MemoryHost : public Host, private GuideNotifier, private HelpViewer, priva
   std::vector<Shown> help_;
   std::vector<std::pair<std::u16string, std::u16string>> messages_;
   int prints_ = 0;
+  Json::Array worksheets_;
 };
 
 }  // namespace vl

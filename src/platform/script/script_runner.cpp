@@ -21,6 +21,7 @@ const char* KindName(ControlKind k) {
     case ControlKind::kRadio: return "radio";
     case ControlKind::kCombo: return "combo";
     case ControlKind::kFrame: return "frame";
+    case ControlKind::kCheck: return "check";
   }
   return "static";
 }
@@ -137,7 +138,8 @@ void ScriptRunner::Execute(const std::string& rawLine) {
     Dialog& d = NeedDialog("press");
     int id = ParseInt(NextWord(rest), "a control id");
     Control& c = control(d, id, "press");
-    if (c.kind != ControlKind::kButton && c.kind != ControlKind::kRadio)
+    if (c.kind != ControlKind::kButton && c.kind != ControlKind::kRadio &&
+        c.kind != ControlKind::kCheck)
       throw ScriptError("press: control " + std::to_string(id) + " is not a button");
     d.UserPress(id);
   } else if (verb == "select") {
@@ -247,6 +249,8 @@ Json ScriptRunner::State() const {
   for (auto& [caption, text] : host_.Messages())
     messages.push_back(Json::Object{{"caption", Json(caption)}, {"text", Json(text)}});
   j.Set("messages", Json(std::move(messages)));
+  // Only scripts that make worksheets have the entry, so other states stay as they were.
+  if (!host_.Worksheets().empty()) j.Set("worksheets", Json(host_.Worksheets()));
   Json::Array windows;
   if (app && app->MainView()) windows.push_back(WindowState(*app->MainView()));
   for (Dialog* d : host_.Dialogs()) windows.push_back(WindowState(*d));

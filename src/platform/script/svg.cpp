@@ -55,12 +55,17 @@ std::string Fill(const Brush& b) {
   switch (b.style) {
     case BrushStyle::kSolid: return " fill=\"" + ColorToHex(b.color) + "\"";
     case BrushStyle::kHollow: return " fill=\"none\"";
-    case BrushStyle::kBDiagonal: return " fill=\"url(#hatch" + ColorToHex(b.color).substr(1) + ")\"";
+    case BrushStyle::kBDiagonal:
+      return " fill=\"url(#hatch" + ColorToHex(b.color).substr(1) + ")\"";
   }
   return "";
 }
 
-std::string HatchDefs(const DisplayList& ops) {
+}  // namespace
+
+std::string XmlEscape(std::u16string_view s) { return Escape(s); }
+
+std::string SvgHatchDefs(const DisplayList& ops) {
   std::string defs;
   std::vector<std::string> done;
   auto add = [&](const Brush& b) {
@@ -85,6 +90,8 @@ std::string HatchDefs(const DisplayList& ops) {
   return defs.empty() ? "" : "<defs>" + defs + "</defs>";
 }
 
+namespace {
+
 std::string ArcPath(const ArcGeometry& g, bool pie) {
   if (g.whole) {
     // Two half arcs make the whole ellipse.
@@ -100,14 +107,8 @@ std::string ArcPath(const ArcGeometry& g, bool pie) {
 }
 }  // namespace
 
-std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Control>* controls,
-                      Color background) {
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Num(client.cx) +
-         "\" height=\"" + Num(client.cy) + "\" viewBox=\"0 0 " + Num(client.cx) + " " +
-         Num(client.cy) + "\">\n";
-  out += HatchDefs(ops);
-  out += "<rect width=\"100%\" height=\"100%\" fill=\"" + ColorToHex(background) + "\"/>\n";
+std::string SvgOps(const DisplayList& ops, std::string_view idPrefix) {
+  std::string out;
   int clipCount = 0;
   bool clipOpen = false;
   auto rectAttrs = [](const Rect& r) {
@@ -125,9 +126,8 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
               out += "<text x=\"" + Num(t.x) + "\" y=\"" + Num(t.y + t.font.height * 7 / 8) +
                      "\" font-family=\"" + Escape(t.font.face) +
                      ", IPAGothic, monospace\" font-size=\"" + Num(t.font.height) +
-                     "\" font-weight=\"" + Num(t.font.weight) + "\" fill=\"" +
-                     ColorToHex(t.color) + "\" xml:space=\"preserve\">" + Escape(t.text) +
-                     "</text>\n";
+                     "\" font-weight=\"" + Num(t.font.weight) + "\" fill=\"" + ColorToHex(t.color) +
+                     "\" xml:space=\"preserve\">" + Escape(t.text) + "</text>\n";
             },
             [&](const LineOp& l) {
               out += "<line x1=\"" + Num(l.from.x + 0.5) + "\" y1=\"" + Num(l.from.y + 0.5) +
@@ -183,7 +183,7 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
               if (clipOpen) out += "</g>\n";
               clipOpen = false;
               if (!c.rects) return;
-              std::string id = "clip" + std::to_string(++clipCount);
+              std::string id = std::string(idPrefix) + "clip" + std::to_string(++clipCount);
               out += "<clipPath id=\"" + id + "\">";
               for (auto& r : *c.rects) out += "<rect" + rectAttrs(r) + "/>";
               out += "</clipPath>\n<g clip-path=\"url(#" + id + ")\">\n";
@@ -193,6 +193,21 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
         op);
   }
   if (clipOpen) out += "</g>\n";
+  return out;
+}
+
+std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Control>* controls,
+                      Color background) {
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Num(client.cx) + "\" height=\"" +
+         Num(client.cy) + "\" viewBox=\"0 0 " + Num(client.cx) + " " + Num(client.cy) + "\">\n";
+  out += SvgHatchDefs(ops);
+  out += "<rect width=\"100%\" height=\"100%\" fill=\"" + ColorToHex(background) + "\"/>\n";
+  out += SvgOps(ops, "");
+  auto rectAttrs = [](const Rect& r) {
+    return " x=\"" + Num(r.left) + "\" y=\"" + Num(r.top) + "\" width=\"" + Num(r.Width()) +
+           "\" height=\"" + Num(r.Height()) + "\"";
+  };
   if (controls) {
     for (auto& c : *controls) {
       const Rect& r = c.rect;
@@ -207,8 +222,8 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
                  (c.IsDefault() ? "2" : "1") + "\"/>" + label + text + "</text>\n";
           break;
         case ControlKind::kEdit:
-          out += "<rect" + rectAttrs(r) +
-                 " fill=\"#ffffff\" stroke=\"#808080\"/>" + label + text + "</text>\n";
+          out += "<rect" + rectAttrs(r) + " fill=\"#ffffff\" stroke=\"#808080\"/>" + label + text +
+                 "</text>\n";
           break;
         case ControlKind::kCombo: {
           // A closed drop-down list is one line high; the template's height includes the list.
@@ -216,7 +231,8 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
           out += "<rect" + rectAttrs(closed) + " fill=\"#ffffff\" stroke=\"#808080\"/><text x=\"" +
                  Num(r.left + 3) + "\" y=\"" + Num(closed.top + 16) +
                  "\" font-family=\"IPAGothic, monospace\" font-size=\"12\" "
-                 "xml:space=\"preserve\">" + text + "</text>\n";
+                 "xml:space=\"preserve\">" +
+                 text + "</text>\n";
           break;
         }
         case ControlKind::kGroup:
@@ -229,12 +245,18 @@ std::string RenderSvg(Size client, const DisplayList& ops, const std::vector<Con
                  "\" r=\"5\" fill=\"" + (c.checked ? "#000000" : "#ffffff") +
                  "\" stroke=\"#000000\"/><text x=\"" + Num(r.left + 14) + "\" y=\"" +
                  Num(r.top + r.Height() / 2 + 6) +
-                 "\" font-family=\"IPAGothic, monospace\" font-size=\"12\">" + text +
-                 "</text>\n";
+                 "\" font-family=\"IPAGothic, monospace\" font-size=\"12\">" + text + "</text>\n";
           break;
-        case ControlKind::kStatic:
-          out += label + text + "</text>\n";
+        case ControlKind::kCheck:
+          out += "<rect x=\"" + Num(r.left + 1) + "\" y=\"" + Num(r.top + r.Height() / 2 - 5) +
+                 "\" width=\"10\" height=\"10\" fill=\"#ffffff\" stroke=\"#000000\"/>";
+          if (c.checked)
+            out += "<path d=\"M" + Num(r.left + 3) + "," + Num(r.top + r.Height() / 2) +
+                   " l3,3 l5,-6\" fill=\"none\" stroke=\"#000000\" stroke-width=\"2\"/>";
+          out += "<text x=\"" + Num(r.left + 14) + "\" y=\"" + Num(r.top + r.Height() / 2 + 6) +
+                 "\" font-family=\"IPAGothic, monospace\" font-size=\"12\">" + text + "</text>\n";
           break;
+        case ControlKind::kStatic: out += label + text + "</text>\n"; break;
         case ControlKind::kIcon:
           out += "<rect" + rectAttrs(r) + " fill=\"#1d5fa8\" rx=\"4\"/>\n";
           break;
