@@ -11,6 +11,7 @@ class CDrill : public Dialog, public DrillPage {
  public:
   // topic: the drill code; subMode: the variant some codes take.
   CDrill(Window* parent, int16_t topic, int16_t subMode = 0);
+  std::u16string Reading() const override;  // drill_reading.cpp
 
  protected:
   bool OnInitDialog() override;

@@ -354,6 +354,7 @@ Json ScriptHost::WindowState(Window& w) const {
     j.Set("controls", Json(std::move(controls)));
   }
   j.Set("ops", DisplayListToJson(LastOps(w)));
+  j.Set("reading", Json(w.Reading()));
   return j;
 }
 

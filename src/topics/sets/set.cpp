@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 
 namespace vl {
 
@@ -147,6 +148,23 @@ void CSet::OnPaint(Dc& dc) {
     auto pen = dc.SelectPen(SolidPen(kMagenta, 2));
     dc.Arc(glasses.left, glasses.top, glasses.right, glasses.bottom, 18 * x, 7 * y, 18 * x, 7 * y);
   }
+}
+
+std::u16string CSet::Reading() const {
+  static constexpr const char16_t* kAsked[] = {u"女子", u"女子で眼鏡", u"眼鏡なし",
+                                               u"女子で眼鏡なし"};
+  Speech r;
+  r << Say(
+      u"1クラス%d人の中で男子は%d人です。眼鏡をかけている生徒は%d人で、その内男子は%d人"
+      u"です",
+      m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses);
+  r << Say(u"図は、クラス %d の中に 男子 %d と 眼鏡 %d の円が重なり、重なりは %d。円の外は女子",
+           m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses);
+  const SetCounts counts{m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses};
+  if (m_nChoice >= 1 && m_nChoice <= 4)
+    if (auto formula = SetFormula(m_nChoice, counts))
+      r << Say(u"%sの人数は、%s", kAsked[m_nChoice - 1], SpeakExpression(*formula));
+  return r;
 }
 
 }  // namespace vl
