@@ -70,7 +70,7 @@ const char16_t* OperatorWord(char16_t c) {
     case u'∉': return u"属さない";
     case u'⊂': return u"含まれる";
     case u'∴': return u"ゆえに";
-    case u'|': return u"ただし";
+    case u'|': return u"、ただし ";
     case u',':
     case u'，':
     case u'、': return u"、";
@@ -115,8 +115,10 @@ std::vector<Token> Tokenize(std::u16string_view raw) {
       out.push_back({Kind::kOperand, std::u16string(1, static_cast<char16_t>(u'0' + s))});
     } else if (c == u' ' || c == u'　') {
       if (!out.empty() && out.back().kind == Kind::kOperand) out.push_back({Kind::kOperator, {}});
-    } else if (c == u'{' || c == u'}' || c == u'｛' || c == u'｝') {
-      // Braces only group what the words already say.
+    } else if (c == u'{' || c == u'｛') {
+      out.push_back({Kind::kOperand, u"集合 "});
+    } else if (c == u'}' || c == u'｝') {
+      // The closing brace ends the set; the words already say where.
     } else if (c == u'(' || c == u'（') {
       out.push_back({Kind::kOpen, u"かっこ"});
     } else if (c == u')' || c == u'）') {

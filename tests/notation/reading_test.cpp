@@ -20,7 +20,8 @@ TEST(Speak, ExpressionsAsATeacherSaysThem) {
       {u"₅C₂", u"5C2"},
       {u"-3+(-2)", u"マイナス3たすかっこマイナス2かっことじ"},
       {u"50 -24 = 26 (人)", u"50ひく24 イコール 26人"},
-      {u"A∪B={1,2}", u"AカップB イコール 1、2"},
+      {u"A∪B={1,2}", u"AカップB イコール 集合 1、2"},
+      {u"{x|x>3}", u"集合 x、ただし x 大なり 3"},
       {u"a<=>b", u"a 同値 b"},
   };
   for (const Case& c : cases) EXPECT_EQ(SpeakExpression(c.text), c.spoken);

@@ -178,7 +178,7 @@ std::u16string CBindist::Reading() const {
     return r;
   }
   r << u"1回の試行で事象Aの起る確率がpのとき、n回の独立試行で、Aの起る回数をXとすれば、Xの確率"
-       u"分布は下のようになる。この分布を2項分布といい、B n、pで表す。q イコール 1ひくp";
+       u"分布は下のようになる。この分布を二項分布といい、B n、pで表す。q イコール 1ひくp";
   const std::u16string last = SpeakPower(u"q", u"nひくr");
   r << SpeakTable({}, {{u"確率変数X", u"0", u"1", u"…", u"r", u"…", u"n", u"計"},
                        {u"確率P、X イコール r", u"nC0 " + SpeakPower(u"q", u"n"),
@@ -189,7 +189,7 @@ std::u16string CBindist::Reading() const {
            u" イコール npq イコール np、かっこ1ひくpかっことじ";
   r << u"不良率k%の製品がある。これからn個取り出すとき、不良品の個数Xの平均値mと標準偏差σを"
        u"求める";
-  r << Say(u"Xは2項分布B %d、%sに従うから", n, SpeakFraction(SpeakNumber(k), u"100"));
+  r << Say(u"Xは二項分布B %d、%sに従うから", n, SpeakFraction(SpeakNumber(k), u"100"));
   r << Say(u"m イコール %dかける%s イコール %s", n, SpeakFraction(SpeakNumber(k), u"100"),
            SpeakNumber(BinomialMean(n, k), 1));
   r << Say(u"σ イコール %s",

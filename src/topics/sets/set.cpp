@@ -151,8 +151,6 @@ void CSet::OnPaint(Dc& dc) {
 }
 
 std::u16string CSet::Reading() const {
-  static constexpr const char16_t* kAsked[] = {u"女子", u"女子で眼鏡", u"眼鏡なし",
-                                               u"女子で眼鏡なし"};
   Speech r;
   r << Say(
       u"1クラス%d人の中で男子は%d人です。眼鏡をかけている生徒は%d人で、その内男子は%d人"
@@ -160,10 +158,8 @@ std::u16string CSet::Reading() const {
       m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses);
   r << Say(u"図は、クラス %d の中に 男子 %d と 眼鏡 %d の円が重なり、重なりは %d。円の外は女子",
            m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses);
-  const SetCounts counts{m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses};
-  if (m_nChoice >= 1 && m_nChoice <= 4)
-    if (auto formula = SetFormula(m_nChoice, counts))
-      r << Say(u"%sの人数は、%s", kAsked[m_nChoice - 1], SpeakExpression(*formula));
+  // The formula as the page last drew it: a refused choice leaves the page as it was.
+  if (!m_szFormula.empty()) r << u"選んだ部分の人数は、" + SpeakExpression(m_szFormula.view());
   return r;
 }
 
