@@ -184,6 +184,8 @@ std::u16string SpeakExpression(std::u16string_view text) {
         tokens[i + 2].kind == Kind::kClose) {
       out += tokens[i + 1].text;
       i += 2;
+      // "(1)A" is the item 1, then A.
+      if (i + 1 < tokens.size() && tokens[i + 1].kind == Kind::kOperand) out += u' ';
       continue;
     }
     if (tok.text == u"^") {

@@ -73,7 +73,7 @@ TEST(Reading, EveryPageInEveryStateReadsEveryNumberItDraws) {
     Host::SetCurrent(&host);
     auto dlg = factory.make();
     const std::string label = std::to_string(factory.templateId) + " " + factory.variant;
-    std::vector<int> buttons;
+    std::vector<std::string> actions;  // each button pressed, each list item chosen
     bool listed = false;
     size_t next = 0;
     std::string err;
@@ -84,24 +84,25 @@ TEST(Reading, EveryPageInEveryStateReadsEveryNumberItDraws) {
           if (host.TopDialog() != dlg.get()) return std::string("close");  // a nested dialog
           if (!listed) {
             listed = true;
-            for (auto& c : dlg->Controls())
+            for (auto& c : dlg->Controls()) {
               if ((c.kind == ControlKind::kButton || c.kind == ControlKind::kRadio) && c.id > 2 &&
                   c.text != u"ドリル" && c.text != u"終了" && !(c.style & kStyleDisabled))
-                buttons.push_back(c.id);
+                actions.push_back("press " + std::to_string(c.id));
+              for (size_t i = 0; c.kind == ControlKind::kCombo && i < c.items.size(); ++i)
+                actions.push_back("select " + std::to_string(c.id) + " " + std::to_string(i));
+            }
           }
-          ExpectReadsItsNumbers(
-              host.WindowState(*dlg),
-              label + " after " +
-                  (next ? std::to_string(buttons[next - 1]) : std::string("opening")));
+          ExpectReadsItsNumbers(host.WindowState(*dlg),
+                                label + " after " + (next ? actions[next - 1] : "opening"));
           ++states;
-          if (next >= buttons.size() || dlg->Ended()) return std::nullopt;
-          return "press " + std::to_string(buttons[next++]);
+          if (next >= actions.size() || dlg->Ended()) return std::nullopt;
+          return actions[next++];
         },
         err);
     EXPECT_EQ(err, "") << label;
   }
   Host::SetCurrent(nullptr);
-  EXPECT_GT(states, 60);
+  EXPECT_GT(states, 120);  // opening states, every button and every list item
 }
 
 // The reading of the top window after a script.

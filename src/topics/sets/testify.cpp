@@ -395,7 +395,16 @@ std::u16string CTestify::Reading() const {
     r << u"疑えないものは公理。そこから定義、定理、一般化へ。我思う。ゆえに、我あり";
     return r;
   }
-  for (std::u16string_view line : ProofLines(m_nChoice)) r << SpeakExpression(line);
+  // The explanations run on across their lines; the last two pages list one formula a line.
+  std::u16string text;
+  for (std::u16string_view line : ProofLines(m_nChoice)) {
+    if (m_nChoice >= 12) {
+      r << SpeakExpression(line);
+      continue;
+    }
+    text += line;
+  }
+  r << SpeakExpression(text);
   if (m_nChoice == 12)
     r << u"同値 " + SpeakPower(u"a", u"2") + u"たす" + SpeakPower(u"b", u"2") + u"たす" +
              SpeakPower(u"c", u"2") + u" イコール 0";
