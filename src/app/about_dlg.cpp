@@ -1,5 +1,6 @@
 #include "app/about_dlg.h"
 
+#include "notation/reading.h"
 #include "platform/dc.h"
 #include "resources/resource_ids.h"
 
@@ -11,6 +12,13 @@ CAboutDlg::CAboutDlg(Window* parent) : Dialog(res::kIddAbout, parent) {}
 void CAboutDlg::OnPaint(Dc& dc) {
   for (auto& c : Controls())
     if (c.kind == ControlKind::kIcon) dc.DrawIcon(c.rect.left, c.rect.top, Icon::kApplication);
+}
+
+std::u16string CAboutDlg::Reading() const {
+  Speech r;
+  for (const Control& c : Controls())
+    if (c.kind == ControlKind::kStatic) r << c.text;
+  return r;
 }
 
 }  // namespace vl

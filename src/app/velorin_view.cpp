@@ -1,8 +1,11 @@
 #include "app/velorin_view.h"
 
+#include <vector>
+
 #include "app/globals.h"
 #include "app/view_logic.h"
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/dc.h"
 #include "platform/runtime.h"
 
@@ -14,6 +17,11 @@ constexpr const char16_t* kClassLabels[kClassFrames] = {u"複素数Ｃ", u"実�
 constexpr const char16_t* kClassDefinitions[kClassFrames] = {
     u"%s={a+bi |a,bは実数}", u"%s={有理数と無理数}", u"%s={m/n |m,nは整数,n≠0}",
     u"%s={･･･,-3,-2,-1,0,1,2,3,･･･}", u"%s={1,2,3,･･･}"};
+// The definitions as they are spoken, in the same order.
+constexpr const char16_t* kClassSpoken[kClassFrames] = {
+    u"%sは、a たす b i、ただし a、bは実数", u"%sは、有理数と無理数",
+    u"%sは、n分のm、ただし m、nは整数、nは0でない",
+    u"%sは、…、マイナス3、マイナス2、マイナス1、0、1、2、3、…", u"%sは、1、2、3、…"};
 }  // namespace
 
 // The view starts on the diagram's outermost class with no puzzle dealt.
@@ -96,6 +104,33 @@ void CVelorinView::OnLButtonDown(Point p) {
   // The counter stops at the largest value it can hold instead of turning negative.
   if (g_nViewState < INT16_MAX) ++g_nViewState;
   Invalidate(true);
+}
+
+std::u16string CVelorinView::Reading() const {
+  Speech r;
+  if (!g_bPuzzle) {
+    r << u"数の分類、枠内をクリック";
+    std::u16string frames;
+    for (int k = 0; k < kClassFrames; ++k)
+      frames += k ? Say(u"の中に%s", kClassLabels[k]) : kClassLabels[k];
+    r << frames;
+    r << u"枠の外に虚数 i、実数の中に無理数 パイ、" + SpeakRoot(u"3");
+    if (g_nViewState >= 0 && g_nViewState < kClassFrames) {
+      r << Say(kClassSpoken[g_nViewState], kClassLabels[g_nViewState]);
+      if (g_nViewState == 0) r << u"i イコール " + SpeakRoot(u"マイナス1");
+    }
+    return r;
+  }
+  r << u"黒の回りをクリックして、1から15を並べます";
+  r << Say(u"移動回数 %d回", g_nViewState);
+  // The board row by row; tile 0 is the black gap.
+  std::vector<std::vector<std::u16string>> rows(4, std::vector<std::u16string>(4));
+  for (int i = 0; i < 16; ++i) {
+    const Point c = g_ptTile[i];
+    if (c.y >= 0 && c.y < 4 && c.x >= 0 && c.x < 4) rows[c.y][c.x] = i ? SpeakNumber(i) : u"黒";
+  }
+  r << SpeakTable({}, rows);
+  return r;
 }
 
 }  // namespace vl

@@ -14,6 +14,8 @@ class CVelorinView : public Window, public PageMembers {
   // Deals a fresh puzzle (counter at 0) and shows the puzzle face.
   void StartPuzzle();
 
+  std::u16string Reading() const override;
+
  protected:
   void DoPaint(Dc& dc) override { OnDraw(dc); }
   void OnLButtonDown(Point p) override;

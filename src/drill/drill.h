@@ -21,6 +21,7 @@ class CDrill : public Dialog, public DrillPage {
   // The seed the exercise was drawn from (known once the dialog has opened).
   uint32_t Seed() const { return seed_; }
   const DrillMarking& Marking() const { return marking_; }
+  std::u16string Reading() const override;  // drill_reading.cpp
 
  protected:
   bool OnInitDialog() override;

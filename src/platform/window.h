@@ -84,6 +84,10 @@ class Window {
   // The metrics of the window's paint font, as GetTextMetrics on its context gives them.
   TextMetrics GetTextMetrics();
 
+  // The page as it is read aloud, built from what the page computes; empty when there is
+  // nothing to read.
+  virtual std::u16string Reading() const { return {}; }
+
   void SetPeer(WindowPeer* peer) { peer_ = peer; }
   WindowPeer* Peer() const { return peer_; }
 

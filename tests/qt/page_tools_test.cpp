@@ -1,5 +1,6 @@
 // The page tools of a live topic window: Enter in an edit box starts, the page menu saves PNG
-// and SVG pictures, printing fits the page, and assistive technology gets names and texts.
+// and SVG pictures, printing fits the page, assistive technology gets names and the page's
+// reading, and 読み上げ speaks it where a voice exists.
 #include "platform/qt/page_tools.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include "app/velorin_app.h"
 #include "platform/qt/dialog_widget.h"
 #include "platform/qt/qt_host.h"
+#include "platform/qt/read_aloud.h"
 #include "qt_support.h"
 #include "topics/counting/kumiawas.h"
 
@@ -69,17 +72,17 @@ class PageToolsTest : public ::testing::Test {
 
 TEST_F(PageToolsTest, EnterInAnEditBoxShowsTheWorkedAnswerAndKeepsTheWindow) {
   RunTopic([](qt::DialogWidget& w) {
-    EXPECT_FALSE(qt::PageDescription(w.dialog()).contains("= 10"));
+    EXPECT_FALSE(qt::PageDescription(w.dialog()).contains("イコール 10"));
     TypeAndEnter(w, "5", "2");
     EXPECT_FALSE(w.dialog().Ended());
-    EXPECT_TRUE(qt::PageDescription(w.dialog()).contains("= 10"))
+    EXPECT_TRUE(qt::PageDescription(w.dialog()).contains("イコール 10"))
         << qt::PageDescription(w.dialog()).toStdString();
     // The numeric keypad's Enter does the same.
     Edit(w, 105)->clear();
     QTest::keyClicks(Edit(w, 105), "6");
     QTest::keyClick(Edit(w, 105), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(w.dialog().Ended());
-    EXPECT_TRUE(qt::PageDescription(w.dialog()).contains("= 15"));
+    EXPECT_TRUE(qt::PageDescription(w.dialog()).contains("イコール 15"));
   });
 }
 
@@ -88,11 +91,23 @@ TEST_F(PageToolsTest, SavesThePageAsPngAndSvgWithoutControls) {
   ASSERT_TRUE(dir.isValid());
   RunTopic([&](qt::DialogWidget& w) {
     TypeAndEnter(w, "5", "2");
-    // The page menu offers the three entries.
+    // The page menu offers its entries; 読み上げ shows its key, and without a voice (no speech
+    // service runs here) it is greyed and says why instead of waiting for one.
     QMenu* menu = qt::MakePageMenu(&w, w.dialog(), QColor(240, 240, 240));
     QStringList texts;
-    for (QAction* a : menu->actions()) texts << a->text();
-    EXPECT_EQ(texts, QStringList({"画像として保存…", "印刷…", "印刷プレビュー…"}));
+    for (QAction* a : menu->actions())
+      if (!a->isSeparator()) texts << a->text();
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_EQ(texts.mid(0, 3), QStringList({"画像として保存…", "印刷…", "印刷プレビュー…"}));
+    QAction* read = menu->actions().back();
+    EXPECT_TRUE(read->text().startsWith("読み上げ"));
+    EXPECT_EQ(read->shortcut(), QKeySequence("Ctrl+Shift+R"));
+    const QString why = qt::PageSpeaker::Instance().Unavailable();
+    EXPECT_EQ(read->isEnabled(), why.isEmpty());
+    EXPECT_TRUE(why.isEmpty() || read->text().contains(why));
+    // The key works in the window either way and never blocks it.
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(w.dialog().Ended());
     delete menu;
 
     const QString png = dir.path() + "/page.PNG";
@@ -131,7 +146,7 @@ TEST_F(PageToolsTest, RightClickOpensThePageMenu) {
     for (QMenu* m : w.findChildren<QMenu*>())
       if (m->isVisible()) shown = m;
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->actions().size(), 3);
+    EXPECT_EQ(shown->actions().size(), 5);  // three, a separator, 読み上げ
     shown->close();
   });
 }
@@ -181,11 +196,11 @@ TEST_F(PageToolsTest, ControlsHaveNamesInTemplateOrderAndThePageIsDescribed) {
         next = next->nextInFocusChain();
       EXPECT_EQ(next, order[i + 1]) << i;
     }
-    // The description holds the page's texts, one per line, as the page was last drawn.
+    // The description is the page's reading, as the page was last drawn.
     w.repaint();
-    const QStringList d = w.accessibleDescription().split('\n');
-    EXPECT_TRUE(d.contains("= 10")) << w.accessibleDescription().toStdString();
-    EXPECT_TRUE(d.contains("★ 組合せは並べ方ではないので、その分を割る。"));
+    EXPECT_EQ(w.accessibleDescription(), QString::fromStdU16String(w.dialog().Reading()));
+    EXPECT_TRUE(w.accessibleDescription().contains("5C2 イコール 1かける2分の5かける4 イコール 10"))
+        << w.accessibleDescription().toStdString();
   });
 }
 

@@ -1,11 +1,13 @@
 #include "platform/qt/dialog_widget.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,6 +16,7 @@
 
 #include "platform/qt/page_tools.h"
 #include "platform/qt/qt_dc.h"
+#include "platform/qt/read_aloud.h"
 
 namespace vl::qt {
 
@@ -73,9 +76,17 @@ DialogWidget::DialogWidget(Dialog& dlg, QWidget* owner, const QFont& font, bool 
   setFixedSize(s.cx, s.cy);
   if (live_) setWindowModality(Qt::ApplicationModal);
   Build();
+  if (live_) {
+    // The page menu's read-aloud key works anywhere in the dialog.
+    auto* read = new QAction(this);
+    read->setShortcut(QKeySequence(QString::fromLatin1(kReadAloudKey)));
+    connect(read, &QAction::triggered, this, [this] { ReadPageAloud(this, dlg_); });
+    addAction(read);
+  }
 }
 
 DialogWidget::~DialogWidget() {
+  PageSpeaker::Instance().StopFor(this);
   timers_.StopAll();
   if (live_ && dlg_.Peer() == this) dlg_.SetPeer(nullptr);
 }
@@ -305,6 +316,7 @@ void DialogWidget::OnFocusChanged(int id) {
 void DialogWidget::OnTitleChanged() { setWindowTitle(ToQString(dlg_.Title())); }
 
 void DialogWidget::OnEndDialog(int) {
+  PageSpeaker::Instance().StopFor(this);
   timers_.StopAll();
   if (loop_) loop_->quit();
 }
@@ -317,9 +329,13 @@ void DialogWidget::paintEvent(QPaintEvent*) {
     surface_.Redraw(dlg_, dpr);
   QPainter p(this);
   p.drawImage(QPoint(0, 0), surface_.Image());
-  // Assistive technology reads the page's texts as one description.
+  // Assistive technology reads the page's reading as one description; a new page ends the
+  // speech of the old one.
   const QString description = PageDescription(dlg_);
-  if (description != accessibleDescription()) setAccessibleDescription(description);
+  if (description != accessibleDescription()) {
+    if (!accessibleDescription().isEmpty()) PageSpeaker::Instance().StopFor(this);
+    setAccessibleDescription(description);
+  }
 }
 
 void DialogWidget::contextMenuEvent(QContextMenuEvent* e) {

@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <vector>
 
+#include "platform/qt/page_tools.h"
 #include "platform/qt/qt_dc.h"
 
 namespace vl::qt {
@@ -36,6 +37,9 @@ void ViewWidget::OnInvalidate(const Rect& area, bool) {
 }
 
 void ViewWidget::paintEvent(QPaintEvent* e) {
+  // Assistive technology reads the view's reading: the number classes or the puzzle board.
+  if (const QString d = PageDescription(view_); d != accessibleDescription())
+    setAccessibleDescription(d);
   QPainter p(this);
   if (live_ && pictureRatio_ == 0) {
     // The main view fills most of the screen: its pixels live in the backing store only.

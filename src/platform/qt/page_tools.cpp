@@ -1,8 +1,10 @@
 #include "platform/qt/page_tools.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -13,6 +15,7 @@
 
 #include "platform/qt/page_surface.h"
 #include "platform/qt/qt_dc.h"
+#include "platform/qt/read_aloud.h"
 #include "platform/recording_dc.h"
 #include "platform/script/svg.h"
 
@@ -82,6 +85,7 @@ void PrintPage(QPainter& p, const QRect& printable, Dialog& w) {
 }
 
 QString PageDescription(Window& w) {
+  if (const std::u16string reading = w.Reading(); !reading.empty()) return ToQString(reading);
   struct Item {
     int y, x;
     QString text;
@@ -131,7 +135,20 @@ QMenu* MakePageMenu(QWidget* widget, Dialog& w, QColor background) {
   };
   menu->addAction(ToQString(kPrintText), widget, [print] { print(false); });
   menu->addAction(ToQString(kPreviewText), widget, [print] { print(true); });
+  menu->addSeparator();
+  QAction* read = menu->addAction(ToQString(kReadAloudText), widget,
+                                  [widget, win] { ReadPageAloud(widget, *win); });
+  read->setShortcut(QKeySequence(QString::fromLatin1(kReadAloudKey)));
+  // Without a voice the item stays in its place, greyed, and says why.
+  if (const QString why = PageSpeaker::Instance().Unavailable(); !why.isEmpty()) {
+    read->setEnabled(false);
+    read->setText(ToQString(kReadAloudText) + QStringLiteral("（") + why + QStringLiteral("）"));
+  }
   return menu;
+}
+
+void ReadPageAloud(QWidget* widget, Window& w) {
+  PageSpeaker::Instance().Speak(widget, PageDescription(w));
 }
 
 void ShowPageMenu(QWidget* widget, Dialog& w, QColor background, const QPoint& globalPos) {

@@ -223,6 +223,7 @@ Json ScriptRunner::WindowState(Window& w) const {
     j.Set("controls", Json(std::move(controls)));
   }
   j.Set("ops", DisplayListToJson(host_.LastOps(w)));
+  j.Set("reading", Json(w.Reading()));
   return j;
 }
 

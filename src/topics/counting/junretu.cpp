@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/runtime.h"
 #include "topics/counting/counting_input.h"
 
@@ -122,6 +123,28 @@ std::string CJunretu::InvariantViolation() const {
   if (m_nR < 1 || m_nR > m_nN) return "r outside 1..n";
   if (m_bCircular != 0 && m_bCircular != 1) return "circular flag neither 0 nor 1";
   return {};
+}
+
+std::u16string CJunretu::Reading() const {
+  const int n = m_nN, k = m_nR;
+  const int32_t p = Permutations(n, k);
+  Speech r;
+  r << Say(u"%d個のものから%d個をとって1列に並べる、並べ方は何通りか", n, k);
+  if (m_bCircular) r << u"円順列";
+  std::u16string slots;
+  for (int i = 0; i < k; ++i) slots += Say(i ? u"、%d" : u"%d", n - i);
+  r << u"■に入る場合の数は、左から " + slots;
+  const std::u16string symbol = SpeakSymbol(u'P', n, k);
+  const std::u16string product = SpeakExpression(PermutationFactors(n, k).substr(1));
+  if (!m_bCircular) {
+    r << Say(u"%s イコール %s イコール %d", symbol, product, p);
+    r << Say(u"答え %d通り", p);
+    return r;
+  }
+  r << Say(u"円に並べると、回して重なる並べ方が%d通り同じなので、%dでわる", k, k);
+  r << Say(u"%sわる%d イコール %sわる%d イコール %d", symbol, k, product, k, p / k);
+  r << Say(u"答え %d通り", p / k);
+  return r;
 }
 
 }  // namespace vl

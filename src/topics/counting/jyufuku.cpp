@@ -1,6 +1,7 @@
 #include "topics/counting/jyufuku.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/counting/counting_input.h"
 
 namespace vl {
@@ -125,6 +126,30 @@ std::string CJyufuku::InvariantViolation() const {
   if (m_nVoters * m_nCandidates > 60) return "voters times candidates above 60";
   if (m_nSecret != 0 && m_nSecret != 1) return "ballot kind neither 0 nor 1";
   return {};
+}
+
+std::u16string CJyufuku::Reading() const {
+  const int v = m_nVoters, k = m_nCandidates;
+  Speech r;
+  r << Say(u"%d人の選挙人が%d人の候補者に投票する", v, k);
+  if (m_nSecret == 0) {
+    r << u"記名投票。" + Say(u"%d人がそれぞれ %d人の候補者を選べるから", v, k);
+    r << Say(u"%dを%d回かけて、%s イコール %d通り", k, v,
+             SpeakPower(SpeakNumber(k), SpeakNumber(v)), RepeatedPermutations(k, v));
+    return r;
+  }
+  std::u16string names = u"1";
+  for (int c = 2; c <= k; ++c) names += Say(u"、L%d", c);
+  r << u"無記名投票。候補者を " + names + u" とする";
+  r << Say(u"%d人が投票する場合、0、1、から%dまでを加えたもの", v, v - 1);
+  r << Say(u"1、1、1、から1、1は、1、2、3、から%d、%dに", v - 1, v);
+  r << Say(u"1、1、1、から1、2は、1、2、3、から%d、%dに", v - 1, v + 1);
+  r << Say(u"%d、%d、%d、から%d、%dは、%d、%d、%d、から%d、%dになる", k, k, k, k, k, k, k + 1,
+           k + 2, k + v - 2, k + v - 1);
+  r << Say(u"右側は、相異なる%dたす%dひく1個の数字から %d個とる組合せの数だから", v, k, v);
+  r << Say(u"%s イコール %s イコール %d通り", SpeakSymbol(u'H', k, v),
+           SpeakSymbol(u'C', v + k - 1, v), RepeatedCombinations(k, v));
+  return r;
 }
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 #include "topics/counting/kazu1.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/counting/counting_input.h"
 
 namespace vl {
@@ -109,6 +110,25 @@ std::string CKazu1::InvariantViolation() const {
   if (m_nDice < 1 || m_nDice > 4) return "dice outside 1..4";
   if (m_nStep < -1 || m_nStep > EvenOutcomes(m_nDice)) return "step outside -1..3^n";
   return {};
+}
+
+std::u16string CKazu1::Reading() const {
+  const int n = m_nDice;
+  Speech r;
+  r << Say(u"%d個のさいころを投げるとき、すべて偶数の目が出る場合の数はいくらか", n);
+  std::u16string work;
+  for (int i = 0; i < n; ++i) {
+    if (i > 0) work += u"、かける、";
+    work += Say(u"(%d)の目は2、4、6の3通り", i + 1);
+  }
+  r << work + Say(u"。イコール %d通り", EvenOutcomes(n));
+  if (m_nStep > 0 && m_nStep <= EvenOutcomes(n)) {
+    const auto faces = DecodeStep(m_nStep, n);
+    std::u16string dice;
+    for (int i = 0; i < n; ++i) dice += Say(i ? u"と%dの目" : u"%dの目", 2 + 2 * faces[i]);
+    r << Say(u"%d通り目は", m_nStep) + dice;
+  }
+  return r;
 }
 
 }  // namespace vl

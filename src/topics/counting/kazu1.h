@@ -22,6 +22,7 @@ class CKazu1 : public TopicDialog {
   void OnDrill();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

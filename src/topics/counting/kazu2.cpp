@@ -1,6 +1,7 @@
 #include "topics/counting/kazu2.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/counting/counting_input.h"
 
 namespace vl {
@@ -81,6 +82,24 @@ void CKazu2::OnPaint(Dc& dc) {
 std::string CKazu2::InvariantViolation() const {
   if (m_nDice < 1 || m_nDice > 4) return "dice outside 1..4";
   return {};
+}
+
+std::u16string CKazu2::Reading() const {
+  const int n = m_nDice;
+  Speech r;
+  r << Say(u"%d個のさいころを投げるとき、そのうちの一つだけが6の目の出る場合の数はいくらか", n);
+  std::u16string names = u"Ａ";
+  for (int i = 1; i < n; ++i) names += u"、" + std::u16string(m_aszDieName[i].view());
+  r << Say(u"%d個のさいころを、%sとすると", n, names);
+  std::u16string sum;
+  for (int j = 0; j < n; ++j) {
+    r << Say(u"(%d) %sが6で他が6以外の場合の数は、%s", j + 1, m_aszDieName[j],
+             SpeakExpression(CaseProduct(n, j)));
+    sum += Say(j ? u"たす(%d)" : u"(%d)", j + 1);
+  }
+  if (n > 1) r << u"これらの事柄はお互い同時に起らないので、和の法則により";
+  r << Say(u"%s イコール %d通り", sum, ExactlyOneSix(n));
+  return r;
 }
 
 }  // namespace vl

@@ -20,6 +20,7 @@ class CKazu2 : public TopicDialog {
   void OnDrill();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

@@ -1,6 +1,7 @@
 #include "topics/counting/kumiawas.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/counting/counting_input.h"
 
 namespace vl {
@@ -9,6 +10,7 @@ namespace {
 constexpr int kEditN = 105;
 constexpr int kEditR = 106;
 constexpr int kStaticDenominator = 1001;
+constexpr char16_t kDividesOrders[] = u"組合せは並べ方ではないので、その分を割る";
 
 constexpr MessageEntry<CKumiawas> kMessages[] = {
     {101, kBnClicked, &CKumiawas::OnStart},
@@ -50,7 +52,7 @@ void CKumiawas::OnPaint(Dc& dc) {
   }
   dc.SetBkMode(BkMode::kTransparent);
   dc.SetTextColor(Rgb(255, 0, 255));
-  dc.TextOut(4 * u, 11 * v, u"★ 組合せは並べ方ではないので、その分を割る。");
+  dc.TextOut(4 * u, 11 * v, Say(u"★ %s。", kDividesOrders));
 
   CombinationTerms terms = Combination(m_nN, m_nR);
   m_szNumer = terms.numerText;
@@ -75,6 +77,18 @@ std::string CKumiawas::InvariantViolation() const {
   if (m_nN < 1 || m_nN > 10) return "n outside 1..10";
   if (m_nR < 1 || m_nR > m_nN) return "r outside 1..n";
   return {};
+}
+
+std::u16string CKumiawas::Reading() const {
+  const CombinationTerms t = Combination(m_nN, m_nR);
+  const std::u16string symbol = SpeakSymbol(u'C', m_nN, m_nR);
+  Speech r;
+  r << Say(u"%d個の異なるものから%d個ずつとった、組合せの数は何通りか", m_nN, m_nR);
+  r << kDividesOrders;
+  r << Say(u"%s イコール %s イコール %d", symbol,
+           SpeakFraction(SpeakExpression(t.numerText), SpeakExpression(t.denomText)), t.value);
+  r << Say(u"答え %d通り", t.value);
+  return r;
 }
 
 }  // namespace vl

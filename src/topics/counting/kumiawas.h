@@ -23,6 +23,7 @@ class CKumiawas : public TopicDialog {
   void OnDrill();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/counting/counting_input.h"
 
 namespace vl {
@@ -88,6 +89,19 @@ std::string CSmJyun::InvariantViolation() const {
   if (m_nEast < 2 || m_nNorth < 2) return "fewer than two blocks a side";
   if (m_nEast + m_nNorth > 16) return "more than 16 steps";
   return {};
+}
+
+std::u16string CSmJyun::Reading() const {
+  const int e = m_nEast, n = m_nNorth;
+  Speech r;
+  r << Say(
+      u"東西%d本、南北%d本の道路がある。ＡからＢに行くのに遠回りしないことにすれば、順路は"
+      u"いく通りあるか",
+      e, n);
+  r << Say(u"1から%dまでの%d本の中から東西 %d本を選ぶ、残りは南北、場合の数と考えればよいので",
+           e + n, e + n, e);
+  r << Say(u"%s イコール %d通り", SpeakSymbol(u'C', e + n, e), ShortestRoutes(e, n));
+  return r;
 }
 
 }  // namespace vl

@@ -19,6 +19,7 @@ class CSmJyun : public TopicDialog {
   void OnDrill();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

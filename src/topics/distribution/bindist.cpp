@@ -1,6 +1,7 @@
 #include "topics/distribution/bindist.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/distribution/distribution_logic.h"
 
 namespace vl {
@@ -157,6 +158,44 @@ void CBindist::PaintRatio(Dc& dc) {
   FormatText(m_szText, u"%5.4f-1.96*%5.4f<p<%5.4f+1.96*%5.4f", e.p, e.s, e.p, e.s);
   dc.TextOut(2 * cw, 12 * lh, m_szText);
   dc.SetOrigin(origin);
+}
+
+std::u16string CBindist::Reading() const {
+  const int n = m_nN, k = m_nK;
+  Speech r;
+  if (m_nMode == 1) {
+    r << u"n個の標本中Aの性質をもつものがr個あれば、母集団における性質Aをもつものの比率pは、"
+         u"信頼度95%で";
+    const std::u16string root = SpeakRoot(u"n分の、p'かっこ1ひくp'かっことじ");
+    r << u"p'ひく1.96" + root + u" 小なり p 小なり p'たす1.96" + root + u"の範囲にある";
+    r << u"ただし、標本比率p' イコール n分のr";
+    r << u"全製品からn個を任意に取り出したらr個の不良品があった。全製品中に不良品が何%ある"
+         u"とみなされるか。信頼度95%";
+    const RatioEstimate e = EstimateRatio(n, k);
+    r << Say(u"不良品の標本比率p' イコール %s イコール %s",
+             SpeakFraction(SpeakNumber(k), SpeakNumber(n)), SpeakNumber(e.p, 4));
+    r << SpeakExpression(Say(u"%5.4f-1.96*%5.4f<p<%5.4f+1.96*%5.4f", e.p, e.s, e.p, e.s));
+    return r;
+  }
+  r << u"1回の試行で事象Aの起る確率がpのとき、n回の独立試行で、Aの起る回数をXとすれば、Xの確率"
+       u"分布は下のようになる。この分布を二項分布といい、B n、pで表す。q イコール 1ひくp";
+  const std::u16string last = SpeakPower(u"q", u"nひくr");
+  r << SpeakTable({}, {{u"確率変数X", u"0", u"1", u"…", u"r", u"…", u"n", u"計"},
+                       {u"確率P、X イコール r", u"nC0 " + SpeakPower(u"q", u"n"),
+                        u"nC1 p " + SpeakPower(u"q", u"nひく1"), u"…",
+                        u"nCr " + SpeakPower(u"p", u"r") + u" " + last, u"…",
+                        u"nCn " + SpeakPower(u"p", u"n"), u"計 1"}});
+  r << u"平均値 m イコール np。分散" + SpeakPower(u"σ", u"2") +
+           u" イコール npq イコール np、かっこ1ひくpかっことじ";
+  r << u"不良率k%の製品がある。これからn個取り出すとき、不良品の個数Xの平均値mと標準偏差σを"
+       u"求める";
+  r << Say(u"Xは二項分布B %d、%sに従うから", n, SpeakFraction(SpeakNumber(k), u"100"));
+  r << Say(u"m イコール %dかける%s イコール %s", n, SpeakFraction(SpeakNumber(k), u"100"),
+           SpeakNumber(BinomialMean(n, k), 1));
+  r << Say(u"σ イコール %s",
+           SpeakRoot(Say(u"%dかける%sかける%s", n, SpeakFraction(SpeakNumber(k), u"100"),
+                         SpeakFraction(SpeakNumber(100 - k), u"100"))));
+  return r;
 }
 
 }  // namespace vl

@@ -17,6 +17,7 @@ class CBindist : public DistributionDialog {
   void OnStart();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "topics/distribution/distribution_logic.h"
 #include "topics/distribution/normal_curve.h"
 
@@ -187,6 +188,46 @@ void CNorDist::PaintMean(Dc& dc) {
   FormatText(m_szText, u"%3.2f< h <%3.2f", m.lower, m.upper);
   dc.TextOut(4 * cw, 15 * lh, m_szText);
   dc.SetOrigin(origin);
+}
+
+std::u16string CNorDist::Reading() const {
+  Speech r;
+  if (m_nMode == 1) {
+    r << u"大きさNの母集団から抽出した大きさnの標本の平均をx'、標準偏差をsとするとき、母集団"
+         u"の平均mは、信頼度95%で";
+    r << u"ただし、Nはnより十分大きく、n 大なり 30";
+    const std::u16string fraction = SpeakFraction(u"s", SpeakRoot(u"n"));
+    r << u"x'ひく1.96" + fraction + u" 小なり m 小なり x'たす1.96" + fraction + u"の範囲にある";
+    r << u"全製品からn個を任意に取り出し、高さを測ったところ平均がavで標準偏差がsだった。全製品"
+         u"の平均の高さhを信頼度95%で推定せよ";
+    const float n = FromTenths(m_nA10), av = FromTenths(m_nAv10), s = FromTenths(m_nSd10);
+    const MeanInterval m = EstimateMean(n, av, s);
+    r << SpeakExpression(Say(u"%3.1f-1.96*%3.2f< h <%3.1f+1.96*%3.2f", av, m.e, av, m.e));
+    r << SpeakExpression(Say(u"%3.2f< h <%3.2f", m.lower, m.upper));
+    return r;
+  }
+  r << u"確率変数Xの範囲がマイナス無限大から無限大で、その確率密度関数 f x が";
+  r << u"f x イコール " + SpeakFraction(u"1", SpeakRoot(u"2パイ") + u" σ") +
+           u" かける eの、マイナス " + SpeakPower(u"σ", u"2") + u"の2倍分の、" +
+           SpeakPower(u"かっこxひくmかっことじ", u"2") + u"、乗。mは平均、σは標準偏差";
+  r << u"で表されるとき、Xは正規分布N m、" + SpeakPower(u"σ", u"2") + u"に従うという";
+  r << u"m イコール マイナス無限大から無限大までの x f x の積分。" + SpeakPower(u"σ", u"2") +
+           u" イコール マイナス無限大から無限大までの " + SpeakPower(u"x ひく m", u"2") +
+           u" f x の積分";
+  r << u"図は P、m 小なり X 小なり u";
+  r << u"Z イコール σ分の、Xひくm とおくと、確率変数ZはN 0、" + SpeakPower(u"1", u"2") +
+           u"に従うという。図は P、0 小なり X 小なり u";
+  const float a = FromTenths(m_nA10), av = FromTenths(m_nAv10), sd = FromTenths(m_nSd10);
+  const float z = StandardScore(a, av, sd);
+  r << u"確率変数Xが平均av、標準偏差σの正規分布に従っているとき、次の確率を正規分布表を用いて"
+       u"求めると";
+  r << Say(u"P、X 小なり %s イコール P、Z 小なり、%s分の、%sひく%s", SpeakNumber(a, 1),
+           SpeakNumber(sd, 1), SpeakNumber(a, 1), SpeakNumber(av, 1));
+  r << Say(u"イコール P、z 小なり %s", SpeakNumber(z, 1));
+  r << Say(z > 0 ? u"イコール 0.5たすP、0 小なり Z 小なり %s、表から"
+                 : u"イコール 0.5ひくP、0 小なり Z 小なり %s、表から",
+           SpeakNumber(std::fabs(z), 1));
+  return r;
 }
 
 }  // namespace vl

@@ -20,6 +20,7 @@ class CNorDist : public DistributionDialog {
   void OnStart();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

@@ -1,6 +1,7 @@
 #include "topics/probability/kakurit2.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/runtime.h"
 #include "topics/probability/die_face.h"
 #include "topics/probability/kakurit2_logic.h"
@@ -203,6 +204,59 @@ void CKakurit2::PaintBracket(Dc& dc) {
     FormatText(m_szText, u"%d試合", static_cast<int>(to.size()));
     dc.TextOut(33 * u, y, m_szText);
   }
+}
+
+namespace {
+std::u16string SpeakPair(const DicePair& p) { return Say(u"%dの目と%dの目", p.a, p.b); }
+}  // namespace
+
+std::u16string CKakurit2::Reading() const {
+  Speech r;
+  const int n = m_nTarget;
+  if (m_nMode == 0) {
+    r << Say(u"2つのさいころを投げるとき、出る目の和が%dになる確率を求める", n);
+    if (m_bAlternate) {
+      r << u"2つのさいころの出る目は、全部で、同じ組を1回ずつ数えると";
+      r << u"6たす5たす4たす3たす2たす1 イコール 21通り";
+      r << u"しかし、1と1の起り方は、1と2の起り方の半分";
+      r << u"1と2の起り方は、1と2、2と1の2通りだから";
+      r << u"どの起る場合も同様に確からしいことが大切";
+      return r;
+    }
+    r << u"2つのさいころの出る目は、全部で、6かける6 イコール 36通り";
+    r << u"どの場合も同様に確からしい";
+    const SumOutcomes o = OutcomesWithSum(n);
+    std::u16string pairs;
+    for (const DicePair& p : o.pairs) pairs += (pairs.empty() ? u"" : u"、") + SpeakPair(p);
+    r << Say(u"目の和が %dになるのは、%sの %d通り", n, pairs, o.count);
+    std::u16string p = u"よって確率は " + SpeakFraction(SpeakNumber(o.count), u"36");
+    if (o.Reduces())
+      p += u" イコール " + SpeakFraction(SpeakNumber(o.count / o.g), SpeakNumber(36 / o.g));
+    r << p;
+    return r;
+  }
+  r << Say(
+      u"不戦勝者が最小になるように、出場者の人数%d人のトーナメント試合を組むとき、試合数は"
+      u"いくつか",
+      n);
+  if (n < kMinEntrants || n > kMaxEntrants) {
+    r << u"試合数は64以内です";
+    return r;
+  }
+  if (m_bAlternate) {
+    r << u"1試合につき1人が負け出場できなくなり";
+    r << Say(u"%dひく1人が負けて優勝が決まるので、%dひく1試合が総試合数となる", n, n);
+    r << u"重要。物事を多方向から眺められるように";
+    return r;
+  }
+  const Bracket b = MakeBracket(n, m_nUnitX);
+  std::u16string rounds;
+  if (b.firstRoundGames > 0) rounds = Say(u"1回戦 %d試合", b.firstRoundGames);
+  for (std::size_t i = 1; i < b.rows.size(); ++i)
+    rounds += Say(rounds.empty() ? u"%d試合" : u"、%d試合", static_cast<int>(b.rows[i].size()));
+  r << u"トーナメント表で数えると、" + rounds;
+  r << Say(u"合計 %d試合", b.TotalGames());
+  return r;
 }
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 #include "topics/probability/kakuritu.h"
 
 #include "notation/format_text.h"
+#include "notation/reading.h"
 #include "platform/dc.h"
 #include "platform/runtime.h"
 #include "topics/probability/die_face.h"
@@ -85,6 +86,26 @@ void CKakuritu::OnPaint(Dc& dc) {
     FormatText(m_szText, u"%1.3f", j < 6 ? 1.0 / 6.0 : 1.0);
     dc.TextOut(32 * u, y, m_szText);
   }
+}
+
+std::u16string CKakuritu::Reading() const {
+  const int total = m_counts.total;
+  Speech r;
+  r << u"さいころを振って、それぞれの目の出る確率を求める。テストのボタンを押して下さい";
+  if (m_counts.lastFace != 0) r << Say(u"出た目は%dの目", m_counts.lastFace);
+  std::vector<std::vector<std::u16string>> rows;
+  for (int j = 0; j <= 6; ++j) {
+    const int count = j < 6 ? m_counts.count[j] : total;
+    std::u16string statistical = u"回数わる合計";
+    if (total != 0)
+      statistical = SpeakNumber(static_cast<double>(count) / total, 3) + u"、" +
+                    SpeakFraction(SpeakNumber(count), SpeakNumber(total));
+    rows.push_back({j < 6 ? SpeakNumber(j + 1) : u"合計", SpeakNumber(count), statistical,
+                    SpeakNumber(j < 6 ? 1.0 / 6.0 : 1.0, 3)});
+  }
+  r << SpeakTable({u"出た目", u"回数", u"統計的確率", u"数学的確率"}, rows);
+  r << SpeakFraction(u"1", u"6") + u" イコール 0.167";
+  return r;
 }
 
 }  // namespace vl

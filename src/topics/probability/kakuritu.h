@@ -20,6 +20,7 @@ class CKakuritu : public TopicDialog {
   void OnTest10();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

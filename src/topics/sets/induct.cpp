@@ -1,6 +1,7 @@
 #include "topics/sets/induct.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 
 namespace vl {
 
@@ -86,6 +87,16 @@ void CInduct::OnPaint(Dc& dc) {
   dc.TextOut(9 * y - x, 7 * y, u"･b)");
   dc.TextOut(6 * y - x, 8 * y, u"･c)");
   dc.TextOut(7 * y - x, 9 * y, u"･d)");
+}
+
+std::u16string CInduct::Reading() const {
+  Speech r;
+  r << u"「pならばqである」が 真のとき";
+  r << u"a)「pだからqである」は有効な推論。b)「qでないので、pでない」は有効な推論";
+  r << u"c)「qだからpである」は有効でない推論。d)「pでないのでqでない」は有効でない推論";
+  r << u"下図は、集合{q}の中に集合{p}がある。a)はpの中、b)はqの外、c)とd)はqの中でpの外";
+  r << u"c)、d)は正しくないので反例を示す";
+  return r;
 }
 
 }  // namespace vl

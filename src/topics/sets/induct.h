@@ -22,6 +22,7 @@ class CInduct : public TopicDialog {
   void OnExampleC() { ShowExample(2); }
   void OnExampleD() { ShowExample(3); }
   void OnDrill();
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

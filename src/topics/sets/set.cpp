@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 
 namespace vl {
 
@@ -147,6 +148,19 @@ void CSet::OnPaint(Dc& dc) {
     auto pen = dc.SelectPen(SolidPen(kMagenta, 2));
     dc.Arc(glasses.left, glasses.top, glasses.right, glasses.bottom, 18 * x, 7 * y, 18 * x, 7 * y);
   }
+}
+
+std::u16string CSet::Reading() const {
+  Speech r;
+  r << Say(
+      u"1クラス%d人の中で男子は%d人です。眼鏡をかけている生徒は%d人で、その内男子は%d人"
+      u"です",
+      m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses);
+  r << Say(u"図は、クラス %d の中に 男子 %d と 眼鏡 %d の円が重なり、重なりは %d。円の外は女子",
+           m_nClass, m_nBoys, m_nGlasses, m_nBoysGlasses);
+  // The formula as the page last drew it: a refused choice leaves the page as it was.
+  if (!m_szFormula.empty()) r << u"選んだ部分の人数は、" + SpeakExpression(m_szFormula.view());
+  return r;
 }
 
 }  // namespace vl

@@ -23,6 +23,7 @@ class CSet : public TopicDialog {
   int ReadCounts();
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
   Text<64> m_szFormula;
   Text<64> m_szAnswer;

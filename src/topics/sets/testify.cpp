@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 
 namespace vl {
 
@@ -354,6 +355,66 @@ void CTestify::DrawSetExtras(Dc& dc, const SetDiagram& d) {
       break;
     default: break;
   }
+}
+
+std::u16string CTestify::Reading() const {
+  Speech r;
+  const auto items = TestifyItems(m_nMode);
+  if (m_nChoice >= 0 && static_cast<size_t>(m_nChoice) < items.size())
+    r << SpeakExpression(items[m_nChoice]);
+  if (m_nMode == kSetsMode) {
+    const SetPageText text = SetPageLines(m_nChoice);
+    r << u"図は、全体集合Uの中に集合Aと集合B";
+    if (m_nChoice != 0) r << u"例";
+    for (int i = 0; i < 4; ++i) {
+      std::u16string line(text.lines[i]);
+      // Item 1 strikes the sign of its last line through: 8 is not an element.
+      if (m_nChoice == 1 && i == 3) line[line.find(u'∈')] = u'∉';
+      r << SpeakExpression(line);
+    }
+    r << SpeakExpression(text.line7);
+    if (!text.line8.empty()) r << u"斜線の部分は " + SpeakExpression(text.line8);
+    static constexpr std::u16string_view kExtras[] = {
+        u"ベン図",
+        u"元のない集合を空集合という",
+        u"Cは集合Aの中にある。C含まれるA。Cは Aに含まれる",
+        u"A カップ B、AとBの和集合。A または B",
+        u"A キャップ B、AとBの共通部分。A かつ B",
+        u"A ひく B。Aで かつ Bでない",
+        u"Aバー、Aの補集合。A でない",
+        u"A カップ B のバー イコール Aバー キャップ Bバー。(AまたはB)でない イコール (Aでない)"
+        u"かつ(Bでない)",
+        u"A キャップ B のバー イコール Aバー カップ Bバー。(AかつB)でない イコール (Aでない)"
+        u"または(Bでない)",
+    };
+    if (m_nChoice >= 0 && m_nChoice <= 8) r << kExtras[m_nChoice];
+    return r;
+  }
+  if (m_nChoice == 0) {
+    r << u"自然、心、人生、神は、物理、心理、哲学、宗教で疑われる。形、色、時、どれも確かでない";
+    r << u"疑えないものは公理。そこから定義、定理、一般化へ。我思う。ゆえに、我あり";
+    return r;
+  }
+  // The explanations run on across their lines; the last two pages list one formula a line.
+  std::u16string text;
+  for (std::u16string_view line : ProofLines(m_nChoice)) {
+    if (m_nChoice >= 12) {
+      r << SpeakExpression(line);
+      continue;
+    }
+    text += line;
+  }
+  r << SpeakExpression(text);
+  if (m_nChoice == 12)
+    r << u"同値 " + SpeakPower(u"a", u"2") + u"たす" + SpeakPower(u"b", u"2") + u"たす" +
+             SpeakPower(u"c", u"2") + u" イコール 0";
+  if (m_nChoice == 13) {
+    r << SpeakPower(u"A", u"2") + u" 大なり " + SpeakPower(u"B", u"2") + u" を示してもよい";
+    r << SpeakPower(u"実数", u"2") + u" 以上 0";
+    r << SpeakFraction(u"aたすb", u"2") + u" 以上 " + SpeakRoot(u"ab") +
+             u"、等号は a イコール bのとき";
+  }
+  return r;
 }
 
 }  // namespace vl

@@ -18,6 +18,7 @@ class CTestify : public TopicDialog {
 
   void OnSelectItem();
   void OnDrill();
+  std::u16string Reading() const override;
 
   // Which of the class's two topics it shows (set before DoModal).
   int16_t m_nMode = 0;

@@ -1,6 +1,7 @@
 #include "topics/statistics/arrange.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/dc.h"
 #include "platform/runtime.h"
 #include "topics/statistics/toukei.h"
@@ -109,6 +110,28 @@ std::string CArrange::InvariantViolation() const {
   if (m_nNewScore > 100) return "an accepted score above 100";
   if (m_nSelected < -1 || m_nSelected >= arrange::kPupils) return "selection outside the table";
   return {};
+}
+
+std::u16string CArrange::Reading() const {
+  Speech r;
+  r << u"下図は50人分の点数です";
+  std::vector<std::vector<std::u16string>> rows;
+  for (int row = 0; row < kRows; ++row) {
+    rows.emplace_back();
+    for (int c = 0; c < kColumns; ++c) {
+      const int16_t s = m_nScore[row * kColumns + c];
+      rows.back().push_back(s < 0 ? u"欠席" : SpeakNumber(s));
+    }
+  }
+  r << SpeakTable({}, rows);
+  const arrange::ScoreStats st = arrange::Summarize(m_nScore);
+  if (st.present <= 2) return r;
+  r << Say(u"人数 イコール %d、点数合計 イコール %d、平均点 イコール 人数分の点数合計 イコール %s",
+           st.present, st.total, SpeakNumber(st.mean, 1));
+  r << Say(u"最高点 イコール %d、最低点 イコール %d", st.highest, st.lowest);
+  const arrange::MedianLines median = arrange::MedianOf(m_nScore, st.present);
+  r << SpeakExpression(median.first) + SpeakExpression(median.second);
+  return r;
 }
 
 }  // namespace vl

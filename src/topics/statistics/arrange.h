@@ -14,6 +14,7 @@ class CArrange : public TopicDialog {
   explicit CArrange(Window* parent = nullptr);
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
   arrange::Scores m_nScore{};      // table order; negative = absent
   int16_t m_nNewScore = 0;         // the last accepted value of edit 145

@@ -1,6 +1,7 @@
 #include "topics/statistics/correlate.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/dc.h"
 #include "topics/level.h"
 
@@ -265,6 +266,98 @@ std::string CCorrelate::InvariantViolation() const {
                     m_nSelRow < correlate::kClasses;
   if (!none && !cell) return "selection outside the table";
   return {};
+}
+
+namespace {
+// A heading as spoken: a class "50-60" as "50から60", anything else as an expression.
+std::u16string SpeakHead(std::u16string_view head) {
+  const size_t dash = head.find(u'-');
+  if (dash != std::u16string_view::npos && dash > 0 && head[0] >= u'0' && head[0] <= u'9')
+    return std::u16string(head.substr(0, dash)) + u"から" + std::u16string(head.substr(dash + 1));
+  return SpeakExpression(head);
+}
+std::u16string Fixed3(double x) { return SpeakNumber(x, 3); }
+}  // namespace
+
+std::u16string CCorrelate::Reading() const {
+  const bool senior = g_nLevel != 0;
+  const int margins = senior ? 7 : 5;
+  const correlate::Sums sums = correlate::SumsOf(m_nTable);
+  const correlate::Margin& y = sums.maths;
+  const correlate::Margin& x = sums.science;
+  Speech r;
+  r << u"下の表は、数学と理科の得点を人数で表した相関表である。縦が数学 Y、横が理科 X";
+  // Mathematics classes row by row, each with its margin; then the science margin rows.
+  std::vector<std::u16string> heads{u"数学"};
+  for (int j = 0; j < kClasses + margins; ++j) heads.push_back(SpeakHead(kColumnHeads[j]));
+  std::vector<std::vector<std::u16string>> rows;
+  for (int k = 0; k < kClasses; ++k) {
+    std::vector<std::u16string> row{SpeakHead(kRowHeads[k])};
+    for (int c = 0; c < kClasses; ++c) row.push_back(SpeakNumber(m_nTable[kClasses * c + k]));
+    for (int32_t v : {correlate::ClassValue(k), y.n[k], correlate::Coded(k), y.nu[k], y.nu2[k],
+                      y.cross[k], y.ucross[k]})
+      if (row.size() < heads.size()) row.push_back(SpeakNumber(v));
+    rows.push_back(row);
+  }
+  for (int m = 0; m < margins; ++m) {
+    std::vector<std::u16string> row{SpeakHead(kRowHeads[kClasses + m])};
+    for (int c = 0; c < kClasses; ++c) {
+      const int32_t v[] = {correlate::ClassValue(c),
+                           x.n[c],
+                           correlate::Coded(c),
+                           x.nu[c],
+                           x.nu2[c],
+                           x.cross[c],
+                           x.ucross[c]};
+      row.push_back(SpeakNumber(v[m]));
+    }
+    rows.push_back(row);
+  }
+  r << SpeakTable(heads, rows);
+  auto totals = [&](const correlate::Margin& t) {
+    std::u16string s = Say(u"度数f %d、%s %d、%s %d", t.total, &t == &y ? u"fy" : u"fx", t.sumU,
+                           SpeakPower(&t == &y ? u"fy" : u"fx", u"2"), t.sumU2);
+    if (senior) s += Say(u"、シグマ %d、%d", t.sumCross, t.sumUCross);
+    return s;
+  };
+  r << u"計は、数学 " + totals(y) + u"。理科 " + totals(x);
+  if (!senior) {
+    r << u"(1)数学と理科の得点の平均を求めよ";
+    r << Say(u"数学の平均 イコール 75たす10かける%s イコール %s",
+             SpeakFraction(SpeakNumber(y.sumU), SpeakNumber(y.total)),
+             SpeakNumber(correlate::MeanScore(y.sumU, y.total), 1));
+    r << Say(u"理科の平均 イコール 75たす10かける%s イコール %s",
+             SpeakFraction(SpeakNumber(x.sumU), SpeakNumber(x.total)),
+             SpeakNumber(correlate::MeanScore(x.sumU, x.total), 1));
+    r << u"(2) 数学の得点が理科の得点より高いといえる人は何人か";
+    r << SpeakExpression(correlate::BetterInMathsLine(m_nTable)) + u"人";
+    return r;
+  }
+  const correlate::Coefficient k = correlate::CoefficientOf(sums);
+  r << u"相関係数 r イコール、sx かける sy 分の、N分の1 シグマ xi かける yi、ひく xバー かける "
+       u"yバー";
+  r << u"r 大なり 0.5のとき、正の相関がある。r 小なり マイナス0.5のとき、負の相関がある";
+  r << u"(1) 数学と理科の得点に相関があるといえるか";
+  r << Say(u"xバー イコール %s イコール %s",
+           SpeakFraction(SpeakNumber(x.sumU), SpeakNumber(x.total)), Fixed3(k.xbar));
+  r << Say(u"yバー イコール %s イコール %s",
+           SpeakFraction(SpeakNumber(y.sumU), SpeakNumber(y.total)), Fixed3(k.ybar));
+  r << Say(u"%s イコール %sひく%s イコール %s", SpeakPower(u"sx", u"2"),
+           SpeakFraction(SpeakNumber(x.sumU2), SpeakNumber(x.total)),
+           SpeakPower(Fixed3(k.xbar), u"2"), Fixed3(k.sx2));
+  r << Say(u"%s イコール %sひく%s イコール %s", SpeakPower(u"sy", u"2"),
+           SpeakFraction(SpeakNumber(y.sumU2), SpeakNumber(y.total)),
+           SpeakPower(Fixed3(k.ybar), u"2"), Fixed3(k.sy2));
+  if (!k.hasR) {
+    r << u"相関係数は計算できません";
+    return r;
+  }
+  r << Say(u"r イコール、%s分の、%sひく%sかける%s イコール %s",
+           SpeakRoot(Fixed3(k.sx2) + u"かける" + Fixed3(k.sy2)),
+           SpeakFraction(SpeakNumber(x.sumUCross), SpeakNumber(x.total)), Fixed3(k.xbar),
+           Fixed3(k.ybar), Fixed3(k.r));
+  r << correlate::Verdict(k.r);
+  return r;
 }
 
 }  // namespace vl

@@ -16,6 +16,7 @@ class CCorrelate : public TopicDialog {
   explicit CCorrelate(Window* parent = nullptr);
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
   correlate::Table m_nTable{};  // index 5c + r: science class c, mathematics class r
   int32_t m_bNewLayout = 0;     // work out the layout at the next paint

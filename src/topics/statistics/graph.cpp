@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/dc.h"
 
 namespace vl {
@@ -71,6 +72,30 @@ void CGraph::OnPaint(Dc& dc) {
     dc.MoveTo(left, points.back().y);
     dc.LineTo(points.back().x, points.back().y);
   }
+}
+
+std::u16string CGraph::Reading() const {
+  const auto cumulative = graph::Cumulative(m_nFreq);
+  const int height = 10 * (GetClientRect().Height() / 16);
+  Speech r;
+  auto graphOf = [&](std::u16string_view name, auto valueOf, int32_t largest) {
+    std::u16string s(name);
+    s += u"、横軸は点数 0から100まで10点ごと";
+    const graph::Scale scale = graph::ScaleFor(largest, height);
+    if (scale.pixels > 0 && scale.steps > 1) {
+      s += u"、縦軸の目盛りは";
+      for (int k = 1; k < scale.steps; ++k) s += Say(k > 1 ? u"、%d" : u"%d", k * scale.step);
+    }
+    for (int k = 0; k < graph::kClasses; ++k)
+      s += Say(u"、%dから%d点 %d", 10 * k, 10 * k + 10, valueOf(k));
+    return s;
+  };
+  r << graphOf(
+      u"ヒストグラム", [&](int k) { return static_cast<int>(m_nFreq[k]); },
+      graph::LargestOf(m_nFreq));
+  r << graphOf(
+      u"累積度数グラフ", [&](int k) { return static_cast<int>(cumulative[k]); }, cumulative.back());
+  return r;
 }
 
 }  // namespace vl

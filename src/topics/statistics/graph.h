@@ -12,6 +12,7 @@ namespace vl {
 class CGraph : public TopicDialog {
  public:
   explicit CGraph(Window* parent = nullptr);
+  std::u16string Reading() const override;
 
   std::array<int16_t, graph::kClasses> m_nMid{};   // class values (kept, not drawn)
   std::array<int16_t, graph::kClasses> m_nFreq{};  // frequencies

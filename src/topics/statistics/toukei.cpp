@@ -1,6 +1,7 @@
 #include "topics/statistics/toukei.h"
 
 #include "notation/notation.h"
+#include "notation/reading.h"
 #include "platform/dc.h"
 #include "platform/runtime.h"
 #include "topics/statistics/graph.h"
@@ -185,6 +186,37 @@ std::string CToukei::InvariantViolation() const {
   if (m_nSel < -1 || m_nSel >= toukei::kClasses) return "selection outside the table";
   if (m_nScore < -1) return "a negative score: " + std::to_string(m_nScore);
   return {};
+}
+
+std::u16string CToukei::Reading() const {
+  const toukei::Totals totals = toukei::TotalsOf(m_nMid, m_nFreq);
+  Speech r;
+  r << u"度数f を入れて下さい。階級の幅 c イコール 10、仮の平均 a イコール 55、u イコール c分の、"
+       u"xひく55";
+  std::vector<std::vector<std::u16string>> rows;
+  for (int k = 0; k < toukei::kClasses; ++k) {
+    const toukei::Row row = toukei::RowOf(m_nMid[k], m_nFreq[k]);
+    rows.push_back({Say(u"%dから%d", k == 0 ? 0 : 10 * k + 1, 10 * k + 10), SpeakNumber(m_nMid[k]),
+                    SpeakNumber(m_nFreq[k]), SpeakNumber(row.u), SpeakNumber(row.uf),
+                    SpeakNumber(row.u2f)});
+  }
+  rows.push_back(
+      {u"合計", u"", SpeakNumber(totals.f), u"", SpeakNumber(totals.uf), SpeakNumber(totals.u2f)});
+  r << SpeakTable({u"点数", u"階級値 x", u"度数 f", u"u", u"uf", SpeakPower(u"u", u"2") + u"f"},
+                  rows);
+  if (totals.f == 0) return r;
+  const float mean = toukei::MeanOf(totals), sd = toukei::SdOf(totals);
+  r << Say(u"平均 m イコール 55たす10かける%s イコール %s",
+           SpeakFraction(SpeakNumber(totals.uf), SpeakNumber(totals.f)), SpeakNumber(mean, 1));
+  r << Say(
+      u"標準偏差 s イコール 10かける%s イコール %s",
+      SpeakRoot(SpeakFraction(SpeakNumber(totals.u2f), SpeakNumber(totals.f)) + u"ひく" +
+                SpeakPower(SpeakFraction(SpeakNumber(totals.uf), SpeakNumber(totals.f)), u"2")),
+      SpeakNumber(sd, 3));
+  if (m_nScore >= 0 && sd > 0.0f)
+    r << Say(u"%d点の偏差値は、50たす10かける、s分の、%dひくm イコール %d", m_nScore, m_nScore,
+             toukei::DeviationScore(m_nScore, mean, sd));
+  return r;
 }
 
 }  // namespace vl

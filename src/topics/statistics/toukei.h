@@ -15,6 +15,7 @@ class CToukei : public TopicDialog {
   explicit CToukei(Window* parent = nullptr);
 
   std::string InvariantViolation() const override;
+  std::u16string Reading() const override;
 
   // The opener's frequencies, kept instead of the defaults; call before DoModal.
   void GiveFrequencies(const toukei::Column& freq) {
