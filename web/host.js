@@ -2,6 +2,7 @@
 // input is queued as one event; the program's innermost loop takes them one at a time, and
 // after each the page is handed the new state to show.
 import { Ui } from './ui.js';
+import { BrowserRecord } from './record.js';
 
 const FONTS = [
   ['Velorin Gothic', 'fonts/ipag.woff2'],
@@ -54,14 +55,15 @@ export async function start() {
   let module = null;
   const ui = new Ui((event) => queue.push(event), () => runs.size > 0);
 
+  const record = new BrowserRecord();
+  const toWasm = (text) => {
+    const size = module.lengthBytesUTF8(text) + 1;
+    const ptr = module._malloc(size);
+    module.stringToUTF8(text, ptr, size);
+    return ptr;
+  };
   const host = {
-    async nextEvent() {
-      const text = await queue.next();
-      const size = module.lengthBytesUTF8(text) + 1;
-      const ptr = module._malloc(size);
-      module.stringToUTF8(text, ptr, size);
-      return ptr;
-    },
+    async nextEvent() { return toWasm(await queue.next()); },
     sync(payload) { ui.sync(JSON.parse(payload)); },
     messageBox(caption, text, type) { ui.messageBox(caption, text, type); },
     scriptDone(run, error) {
@@ -81,12 +83,17 @@ export async function start() {
     help(file, command) { ui.help(file, command); },
     print(index) { ui.print(index); },
     recentLoad() {
-      const text = localStorage.getItem('velorin.recent') || '[]';
-      const size = module.lengthBytesUTF8(text) + 1;
-      const ptr = module._malloc(size);
-      module.stringToUTF8(text, ptr, size);
-      return ptr;
+      let text = '[]';
+      try { text = localStorage.getItem('velorin.recent') || '[]'; } catch { /* storage off */ }
+      return toWasm(text);
     },
+    recordLoad() { return toWasm(JSON.stringify(record.rows)); },
+    recordAppend(json) {
+      record.append(JSON.parse(json), () => ui.messageBox('Velorin',
+        'このブラウザーでは学習記録を保存できません。結果はこのページを閉じるまで残ります。'));
+    },
+    download(name, bytes) { ui.download(name, new Blob([bytes])); },
+    printHtml(html) { ui.printHtml(html); },
     recentSave(json) {
       try { localStorage.setItem('velorin.recent', json); } catch { /* storage full or off */ }
     },
@@ -104,7 +111,7 @@ export async function start() {
   });
   [module] = await Promise.all([ready, Promise.all(fonts).catch((e) => {
     console.warn('velorin: fonts', e);
-  })]);
+  }), record.load()]);
   ui.svgOf = (index) => module.UTF8ToString(module._velorin_svg(index));
 
   window.velorin = {

@@ -3,11 +3,13 @@
 // and the message boxes. Everything shown comes from the state the program hands over after
 // each event; everything the pupil does goes back as an event.
 import { replay, drawIcon } from './canvas.js';
+import { Speech } from './speech.js';
 
 const STYLE_DEFAULT = 1, STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, STYLE_BORDER = 16,
-  STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_MULTILINE = 128;
+  STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_HIDDEN = 512;
 const MENU_POPUP = 1, MENU_SEPARATOR = 2;
 const START_BUTTON = 101;
+const READ_ALOUD_KEY = 'Ctrl+Shift+R';
 const DIALOG_BACKGROUND = '#f0f0f0';
 
 function el(tag, props = {}, ...children) {
@@ -87,7 +89,7 @@ export class Ui {
     this.state = null;
     this.menu = null;
     this.scale = 1;
-    this.pageMenuExtras = [];  // more page-menu items: (dialog, state, item) => <li>
+    this.speech = new Speech();
     this.svgOf = () => '';  // set by the host: window index -> SVG text
     this.guideChannel = 'BroadcastChannel' in window ? new BroadcastChannel('velorin-guide') : null;
     document.addEventListener('keydown', (e) => this.onKey(e));
@@ -216,6 +218,13 @@ export class Ui {
 
   onKey(e) {
     if (this.menuKey(e)) { e.preventDefault(); return; }
+    if (e.ctrlKey && e.shiftKey && !e.altKey && e.key.toUpperCase() === 'R' && this.dialogs.length) {
+      e.preventDefault();
+      const d = this.dialogs[this.dialogs.length - 1];
+      const s = this.topState(d);
+      if (s?.reading && !this.speech.unavailable()) this.speech.speak(d.serial, s.reading);
+      return;
+    }
     if (this.dialogs.length || this.state?.exited || !this.menu) return;
     // Alt+letter opens a menu of the bar.
     if (e.altKey && !e.ctrlKey && e.key.length === 1) {
@@ -258,8 +267,12 @@ export class Ui {
     for (let i = this.dialogs.length; i < serials.length; ++i) {
       this.dialogs.push(this.createDialog(serials[i], dialogStates[i], styles ? styles[i] : []));
     }
-    this.dialogs.forEach((d, i) => this.syncDialog(d, dialogStates[i], i === this.dialogs.length - 1));
+    this.dialogs.forEach((d, i) => {
+      if (styles && styles[i]) d.styles = styles[i];
+      this.syncDialog(d, dialogStates[i], i === this.dialogs.length - 1);
+    });
     this.syncTimers();
+    this.speech.follow(new Map(this.dialogs.map((d, i) => [d.serial, dialogStates[i].reading])));
     this.layer.classList.toggle('modal', this.dialogs.length > 0);
     this.frame.inert = this.dialogs.length > 0;
     document.getElementById('ended').hidden = !state.exited;
@@ -274,6 +287,9 @@ export class Ui {
       this.view.canvas.setAttribute('aria-label', '数の分類とパズル');
       this.pagePointer(this.view, () => !this.dialogs.length && !this.state?.exited, null);
       document.getElementById('view').append(this.view.canvas);
+    }
+    if (v.reading && this.view.canvas.getAttribute('aria-label') !== v.reading) {
+      this.view.canvas.setAttribute('aria-label', v.reading);
     }
     if (v.paints !== this.view.paints) {
       this.view.paints = v.paints;
@@ -327,6 +343,13 @@ export class Ui {
           e.addEventListener('compositionend', () => this.typed(c.id, e));
           e.addEventListener('keydown', (ev) => this.editKey(d, ev));
           break;
+        case 'check': {
+          const input = el('input', { type: 'checkbox', id });
+          input.addEventListener('click', (ev) => { ev.preventDefault(); this.send(`user press ${c.id}`); });
+          e = el('label', { class: 'radio', style: pos }, input, el('span', {}, text));
+          e.input = input;
+          break;
+        }
         case 'radio': {
           if (prevKind !== 'radio') ++radioGroup;
           const input = el('input', { type: 'radio', id, name: `g${d.serial}-${radioGroup}` });
@@ -361,7 +384,7 @@ export class Ui {
         }
       }
       void labelText;
-      if (c.kind === 'button' || c.kind === 'edit' || c.kind === 'combo' || c.kind === 'radio') {
+      if (['button', 'edit', 'combo', 'radio', 'check'].includes(c.kind)) {
         const target = e.input || e;
         target.addEventListener('focus', () => {
           if (this.state && this.topState(d)?.focus !== c.id) this.send(`focus ${c.id}`);
@@ -402,12 +425,16 @@ export class Ui {
       if (!e) return;
       const style = d.styles[i] || 0;
       const { text } = label(c.text, style & STYLE_NOPREFIX);
+      e.hidden = !!(style & STYLE_HIDDEN);
+      const input = e.input || e;
+      if ('disabled' in input) input.disabled = !!(style & STYLE_DISABLED);
       switch (c.kind) {
         case 'edit':
           if (e.value !== c.text) e.value = c.text;
           if (c.maxlength > 0) e.maxLength = c.maxlength; else e.removeAttribute('maxlength');
           break;
         case 'radio':
+        case 'check':
           e.input.checked = c.checked;
           e.querySelector('span').textContent = text;
           break;
@@ -430,8 +457,9 @@ export class Ui {
     if (s.paints !== d.page.paints) {
       d.page.paints = s.paints;
       d.page.draw(s.ops, this.ratio());
-      d.page.canvas.setAttribute('aria-label', s.reading || s.title);
     }
+    const alt = s.reading || s.title;
+    if (d.page.canvas.getAttribute('aria-label') !== alt) d.page.canvas.setAttribute('aria-label', alt);
     // Focus follows the program's, unless the pupil is already there.
     if (top && s.focus !== d.lastFocus) {
       d.lastFocus = s.focus;
@@ -587,7 +615,7 @@ export class Ui {
     const items = [
       item('画像として保存…', () => this.saveDialog(d, s.title)),
       item('印刷…', () => this.printPage(d.page, s.title)),
-      ...this.pageMenuExtras.map((extra) => extra(d, s, item)),
+      this.readAloudItem(d, s, item),
     ];
     const menu = el('ul', { class: 'page-menu', role: 'menu' }, ...items);
     menu.style.left = `${e.clientX}px`;
@@ -608,6 +636,14 @@ export class Ui {
     setTimeout(() => document.addEventListener('pointerdown', this.pageMenuCloser = (ev) => {
       if (!menu.contains(ev.target)) this.closePageMenu();
     }), 0);
+  }
+  // 「読み上げ」: the page's reading in a Japanese voice; greyed, with the reason, without one.
+  readAloudItem(d, s, item) {
+    const why = this.speech.unavailable() || (s.reading ? null : 'このページには読み上げる文がありません');
+    const li = item(why ? `読み上げ（${why}）` : '読み上げ', () => this.speech.speak(d.serial, s.reading),
+                    !!why, why);
+    li.querySelector('button').append(el('kbd', {}, READ_ALOUD_KEY));
+    return li;
   }
   closePageMenu() {
     this.pageMenuOpen?.remove();
@@ -652,6 +688,17 @@ export class Ui {
     box.addEventListener('keydown', (e) => { if (e.key === 'Escape') close(); });
     document.body.append(layer);
     name.focus();
+  }
+  // A page of the program's own HTML (a worksheet) printed through a frame of its own.
+  printHtml(html) {
+    const frame = el('iframe', { class: 'print-frame', title: '印刷', 'aria-hidden': 'true' });
+    frame.srcdoc = html;
+    frame.addEventListener('load', () => {
+      frame.contentWindow.focus();
+      frame.contentWindow.print();
+      setTimeout(() => frame.remove(), 60000);
+    });
+    document.body.append(frame);
   }
   download(file, blob) {
     const a = el('a', { href: URL.createObjectURL(blob), download: file });

@@ -13,6 +13,7 @@ import time
 import unittest
 
 from PIL import Image
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -158,6 +159,49 @@ class Site(unittest.TestCase):
                 if max(abs(a - b) for a, b in zip(wp[i, j], npx[i, j])) > 96:
                     differ += 1
         self.assertLess(differ / total, 0.02, f"{differ} of {total} pixels differ")
+
+    def test_read_aloud_speaks_the_reading_in_japanese_and_stops_with_the_window(self):
+        stub = """window.__spoken = []; window.__cancelled = 0;
+            Object.defineProperty(window, 'speechSynthesis', { value: {
+              getVoices: () => [{ lang: 'ja-JP', name: 'stub' }],
+              speak: (u) => window.__spoken.push({ text: u.text, lang: u.lang }),
+              cancel: () => { window.__cancelled += 1; } } });"""
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                             {"source": stub})
+        try:
+            self.load()
+            self.assertIsNone(browser.run_script(
+                self.driver, "command 2772\ntype 105 5\ntype 106 2\npress 101\n"))
+            reading = json.loads(browser.web_state(self.driver))["windows"][-1]["reading"]
+            self.assertTrue(reading)
+            canvas = self.driver.find_element(By.CSS_SELECTOR, "#dialogs .dialog canvas.page")
+            self.assertEqual(canvas.get_attribute("aria-label"), reading)
+            ActionChains(self.driver).context_click(canvas).perform()
+            self.driver.find_element(By.XPATH, "//ul[@class='page-menu']//button[starts-with(., '読み上げ')]").click()
+            self.assertEqual(self.driver.execute_script("return window.__spoken"),
+                             [{"text": reading, "lang": "ja-JP"}])
+            before = self.driver.execute_script("return window.__cancelled")
+            self.assertIsNone(browser.run_script(self.driver, "close\n"))
+            self.assertGreater(self.driver.execute_script("return window.__cancelled"), before)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+
+    def test_markings_are_kept_in_the_browser_across_a_reload(self):
+        self.load()
+        self.driver.execute_script("indexedDB.deleteDatabase('velorin')")
+        self.load()
+        # A wrong answer and the right one to the same counting drill.
+        mark = CLOCK + "command 2772\npress 133\ntype 141 99999\npress 142\npress 140\n"
+        self.assertIsNone(browser.run_script(self.driver, mark))
+        right = json.loads(browser.web_state(self.driver))["windows"][-1]
+        expected = next(c["text"] for c in right["controls"] if c["id"] == 143)
+        self.assertIn("ちがいます", expected)
+        self.load()
+        self.assertIsNone(browser.run_script(self.driver, "command 32790\n"))
+        texts = " ".join(o["text"] for o in json.loads(browser.web_state(self.driver))["windows"][-1]["ops"]
+                         if o["op"] == "text")
+        self.assertIn("組合せ", texts)
 
     def test_an_uncaught_error_shows_the_error_panel(self):
         self.load()

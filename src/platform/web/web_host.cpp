@@ -3,10 +3,15 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "platform/runtime.h"
 #include "platform/script/json.h"
 #include "platform/script/svg.h"
+#include "platform/script/worksheet_html.h"
+#include "platform/worksheet.h"
 #include "platform/text.h"
 
 // The page's side of the bridge lives in web/host.js as Module.host; these calls only pass
@@ -26,6 +31,14 @@ EM_JS(void, velorin_js_help, (const char* file, int command), {
   Module.host.help(UTF8ToString(file), command);
 });
 EM_JS(void, velorin_js_print, (int index), { Module.host.print(index); });
+EM_JS(void, velorin_js_download, (const char* name, const char* data, int size), {
+  Module.host.download(UTF8ToString(name), HEAPU8.slice(data, data + size));
+});
+EM_JS(void, velorin_js_print_html, (const char* html), { Module.host.printHtml(UTF8ToString(html)); });
+EM_JS(char*, velorin_js_record_load, (), { return Module.host.recordLoad(); });
+EM_JS(void, velorin_js_record_append, (const char* json), {
+  Module.host.recordAppend(UTF8ToString(json));
+});
 EM_JS(char*, velorin_js_recent_load, (), { return Module.host.recentLoad(); });
 EM_JS(void, velorin_js_recent_save, (const char* json), {
   Module.host.recentSave(UTF8ToString(json));
@@ -44,10 +57,51 @@ std::string_view Word(std::string_view& rest) {
 }
 
 int ToInt(std::string_view s) { return std::atoi(std::string(s).c_str()); }
+
+Json AttemptJson(const Attempt& a) {
+  return Json::Object{{"time", static_cast<long long>(a.time)},
+                      {"code", a.code},
+                      {"subMode", a.subMode},
+                      {"seed", static_cast<long long>(a.seed)},
+                      {"answer", Json(a.answer)},
+                      {"expected", Json(a.expected)},
+                      {"correct", a.correct}};
+}
+
+// The rows the page read from the browser's database; rows it cannot read are left out.
+std::vector<Attempt> LoadAttempts() {
+  std::vector<Attempt> rows;
+  char* raw = velorin_js_record_load();
+  if (!raw) return rows;
+  if (auto j = Json::Parse(raw); j && j->IsArray()) {
+    for (const Json& r : j->AsArray()) {
+      if (!r.IsObject() || !r["code"].IsNumber() || !r["time"].IsNumber()) continue;
+      Attempt a;
+      a.time = static_cast<int64_t>(r["time"].AsNumber());
+      a.code = r["code"].AsInt();
+      a.subMode = r["subMode"].IsNumber() ? r["subMode"].AsInt() : 0;
+      a.seed = r["seed"].IsNumber() ? static_cast<uint32_t>(r["seed"].AsNumber()) : 0;
+      a.answer = r["answer"].IsString() ? Utf8ToUtf16(r["answer"].AsString()) : u"";
+      a.expected = r["expected"].IsString() ? Utf8ToUtf16(r["expected"].AsString()) : u"";
+      a.correct = r["correct"].IsBool() && r["correct"].AsBool();
+      rows.push_back(std::move(a));
+    }
+  }
+  std::free(raw);
+  return rows;
+}
+
+constexpr char kSaveFolder[] = "/downloads";
 }  // namespace
 
-WebHost::WebHost() = default;
+WebHost::WebHost()
+    : record_(LoadAttempts(),
+              [](const Attempt& a) { velorin_js_record_append(AttemptJson(a).Dump().c_str()); }) {
+  LearningRecord::SetCurrent(&record_);
+}
+
 WebHost::~WebHost() {
+  LearningRecord::SetCurrent(nullptr);
   if (g_host == this) g_host = nullptr;
 }
 
@@ -75,8 +129,41 @@ void WebHost::Pump(const std::function<bool()>& done) {
     std::free(raw);
     Dispatch(event);
     PaintPending();
+    DeliverSaves();
   }
   Sync();
+}
+
+std::optional<std::string> WebHost::AskSaveFileName(std::u16string_view suggestedName,
+                                                    std::u16string_view) {
+  std::error_code ec;
+  std::filesystem::create_directories(kSaveFolder, ec);
+  std::string name = Utf16ToUtf8(suggestedName);
+  for (char& c : name)
+    if (c == '/') c = '_';
+  std::string path = std::string(kSaveFolder) + "/" + (name.empty() ? "velorin" : name);
+  saves_.push_back(path);
+  return path;
+}
+
+void WebHost::DeliverSaves() {
+  for (const std::string& path : saves_) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) continue;  // the program did not write it after all
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    velorin_js_download(std::filesystem::path(path).filename().c_str(), data.data(),
+                        static_cast<int>(data.size()));
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+  }
+  saves_.clear();
+}
+
+bool WebHost::PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) {
+  MemoryHost::PrintWorksheet(sheet, what);
+  velorin_js_print_html(WorksheetHtml(sheet).c_str());
+  return true;
 }
 
 // Events: "line RUN N TEXT" and "end RUN" carry a script run from velorin.script; "user TEXT"

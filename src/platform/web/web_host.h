@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/application.h"
+#include "platform/record/learning_record.h"
 #include "platform/script/memory_host.h"
 #include "platform/script/script_runner.h"
 
@@ -32,6 +33,11 @@ class WebHost : public MemoryHost {
   int MessageBox(Window* owner, std::u16string_view text, std::u16string_view caption,
                  unsigned type) override;
   void PrintWindow(Window& w, bool preview) override;
+  // The browser saves what the program writes there as a download once the event is done.
+  std::optional<std::string> AskSaveFileName(std::u16string_view suggestedName,
+                                             std::u16string_view filter) override;
+  // The sheet goes to the browser's printing, which previews it and saves it as a PDF.
+  bool PrintWorksheet(const Worksheet& sheet, WorksheetOutput what) override;
 
  protected:
   void Pump(const std::function<bool()>& done) override;
@@ -47,10 +53,15 @@ class WebHost : public MemoryHost {
   // Hands the page the state after an event.
   void Sync();
   int IndexOf(const Window& w) const;
+  // Hands files saved during the last event to the browser as downloads.
+  void DeliverSaves();
 
   ScriptRunner runner_{*this};
   unsigned nextSerial_ = 1;
   std::vector<unsigned> serials_;  // one per open dialog, bottom first
+  std::vector<std::string> saves_;  // files the program was given to write
+  // The learning record: the browser's database, read before start and written through.
+  MemoryRecord record_;
 };
 
 }  // namespace vl::web
