@@ -6,7 +6,8 @@ import { replay, drawIcon } from './canvas.js';
 import { Speech } from './speech.js';
 
 const STYLE_DEFAULT = 1, STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, STYLE_BORDER = 16,
-  STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_HIDDEN = 512;
+  STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_HIDDEN = 512,
+  STYLE_WORDS = 1024;
 const MENU_POPUP = 1, MENU_SEPARATOR = 2;
 const START_BUTTON = 101;
 const READ_ALOUD_KEY = 'Ctrl+Shift+R';
@@ -94,6 +95,9 @@ export class Ui {
     this.guideChannel = 'BroadcastChannel' in window ? new BroadcastChannel('velorin-guide') : null;
     document.addEventListener('keydown', (e) => this.onKey(e));
     window.addEventListener('resize', () => this.fit());
+    // An on-screen keyboard shrinks the visible part of the page: the desk is fitted above it,
+    // so the box being typed into stays in sight.
+    window.visualViewport?.addEventListener('resize', () => this.fit());
     matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener?.('change', () => this.redrawAll());
   }
 
@@ -335,7 +339,9 @@ export class Ui {
           e.addEventListener('click', () => this.send(`user press ${c.id}`));
           break;
         case 'edit':
-          e = el('input', { type: 'text', id, class: 'edit', style: pos, inputmode: 'numeric',
+          // Boxes take numbers, so touch screens show the keyboard's digits, unless marked for words.
+          e = el('input', { type: 'text', id, class: 'edit', style: pos,
+            inputmode: style & STYLE_WORDS ? 'text' : 'numeric',
             autocomplete: 'off', spellcheck: 'false', readonly: !!(style & STYLE_READONLY),
             disabled: !!(style & STYLE_DISABLED), 'aria-labelledby': lastLabelId });
           if (c.maxlength > 0) e.maxLength = c.maxlength;

@@ -88,4 +88,9 @@ void CWorksheetDlg::OnPreview() { Make(WorksheetOutput::kPreview); }
 void CWorksheetDlg::OnPdf() { Make(WorksheetOutput::kPdf); }
 void CWorksheetDlg::OnPrint() { Make(WorksheetOutput::kPrint); }
 
+std::u16string CWorksheetDlg::Reading() const {
+  return u"プリント作成。ドリルの種類を選び、問題の数、枚数、題を入れて、"
+         u"プレビュー、PDF保存、印刷のどれかを押します。";
+}
+
 }  // namespace vl

@@ -14,6 +14,7 @@ class CWorksheetDlg : public Dialog {
 
   // The options the controls hold; nothing after telling the user what to mend.
   std::optional<WorksheetOptions> ReadOptions();
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

@@ -38,6 +38,18 @@ std::string Strftime(int64_t t, const char* format) {
 
 std::u16string U16(const std::string& s) { return Utf8ToUtf16(s); }
 
+// "2026年12月9日" (with the year) or "12月9日10時5分", for reading aloud.
+std::u16string SpokenDate(int64_t t, bool withYear) {
+  const std::time_t tt = static_cast<std::time_t>(t);
+  std::tm tm{};
+  localtime_r(&tt, &tm);
+  auto n = [](int v) { return U16(std::to_string(v)); };
+  if (withYear)
+    return n(tm.tm_year + 1900) + u"年" + n(tm.tm_mon + 1) + u"月" + n(tm.tm_mday) + u"日";
+  return n(tm.tm_mon + 1) + u"月" + n(tm.tm_mday) + u"日" + n(tm.tm_hour) + u"時" + n(tm.tm_min) +
+         u"分";
+}
+
 void TextRight(Dc& dc, int right, int y, std::u16string_view text) {
   dc.TextOut(right - dc.GetTextExtent(text).cx, y, text);
 }
@@ -164,6 +176,24 @@ void CRecordDlg::OnPaint(Dc& dc) {
     dc.TextOut(kMarkX, y, a.correct ? u"○" : u"×");
   }
   dc.SetTextColor(colors::kBlack);
+}
+
+// The summary row by row, the scale of the chart, then the last attempts, newest first.
+std::u16string CRecordDlg::Reading() const {
+  if (summaries_.empty())
+    return u"学習記録。まだ記録がありません。ドリルで「採点」すると、ここに結果が出ます。";
+  auto n = [](long long v) { return U16(std::to_string(v)); };
+  std::u16string r = u"学習記録。";
+  for (const KindSummary& s : summaries_) {
+    const int rate = s.attempts ? (s.correct * 100 + s.attempts / 2) / s.attempts : 0;
+    r += std::u16string(DrillKindName(s.code)) + u"、" + n(s.attempts) + u"回中" + n(s.correct) +
+         u"回正解、正答率" + n(rate) + u"パーセント、最後の日は" + SpokenDate(s.last, true) + u"。";
+  }
+  r += u"グラフの目盛りは0、50、100パーセント。最近の答え。";
+  for (const Attempt& a : recent_)
+    r += SpokenDate(a.time, false) + u"、" + std::u16string(DrillKindName(a.code)) +
+         (a.correct ? u"、正解。" : u"、ちがいます。");
+  return r;
 }
 
 }  // namespace vl

@@ -16,6 +16,7 @@ class CRecordDlg : public Dialog {
   // What the page shows, as last read from the record.
   const std::vector<KindSummary>& Summaries() const { return summaries_; }
   const std::vector<Attempt>& Recent() const { return recent_; }
+  std::u16string Reading() const override;
 
  protected:
   bool OnInitDialog() override;

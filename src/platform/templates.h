@@ -21,6 +21,7 @@ enum ControlStyle : unsigned {
   kStyleMultiline = 1u << 7,
   kStyleSort = 1u << 8,      // drop-down list that keeps its items sorted
   kStyleHidden = 1u << 9,    // not shown (and not usable) until the dialog shows it
+  kStyleWords = 1u << 10,    // edit that takes words rather than numbers
 };
 
 struct ControlTemplate {

@@ -137,11 +137,16 @@ TEST(PrintAndKeys, PrintCommandsPrintTheViewAndOtherKeysDoNothing) {
   EXPECT_TRUE(run.state()["messages"].AsArray().empty());
 }
 
-TEST(Exit, TheExitCommandEndsTheRun) {
-  ScriptRun run("command 57665\ncommand 2772\n");
+// The lines after the exit command run against the ended program: the state says it has
+// ended, and a line that needs the running program stops the run.
+TEST(Exit, LinesAfterTheExitCommandRunAgainstTheEndedProgram) {
+  ScriptRun run("command 57665\ntime 5\n");
   EXPECT_EQ(run.status(), 0);
   EXPECT_TRUE(run.state()["exited"].AsBool());
   EXPECT_EQ(run.state()["windows"].AsArray().size(), 1u);
+  ScriptRun refused("command 57665\ncommand 2772\n");
+  EXPECT_EQ(refused.status(), 2);
+  EXPECT_EQ(refused.error(), "velorin: script line 2: command: the program has ended");
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ constexpr ControlTemplate kControls[] = {
     {171, kEdit, u"", 184, 105, 22, 14, kStyleNone, 2},
     {-1, kStatic, u"(1～10)", 210, 108, 40, 8},
     {-1, kStatic, u"題名", 10, 128, 44, 8},
-    {172, kEdit, u"", 58, 125, 192, 14, kStyleNone, 40},
+    {172, kEdit, u"", 58, 125, 192, 14, kStyleWords, 40},
     {-1, kStatic, u"乱数の種", 10, 148, 44, 8},
     {173, kEdit, u"", 58, 145, 70, 14, kStyleNone, 10},
     {180, kButton, u"プレビュー", 7, 168, 58, 14, kStyleDefault},
