@@ -11,6 +11,7 @@ const STYLE_DEFAULT = 1, STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, 
 const MENU_POPUP = 1, MENU_SEPARATOR = 2;
 const START_BUTTON = 101;
 const READ_ALOUD_KEY = 'Ctrl+Shift+R';
+const LEVEL_JUNIOR = 32787, LEVEL_SENIOR = 32788;
 const DIALOG_BACKGROUND = '#f0f0f0';
 
 function el(tag, props = {}, ...children) {
@@ -257,7 +258,9 @@ export class Ui {
   // -- state -----------------------------------------------------------------------------------
   sync({ serials, state, styles }) {
     const first = !this.state;
+    const previousLevel = this.state?.level;
     this.state = state;
+    this.keepLevel(first, previousLevel);
     document.title = state.caption;
     this.caption.textContent = state.caption;
     if (this.menu) this.applyChecks();
@@ -282,6 +285,20 @@ export class Ui {
     document.getElementById('ended').hidden = !state.exited;
     if (first) this.fit();
     document.body.dataset.paints = String(state.windows.reduce((a, w) => a + w.paints, 0));
+  }
+
+  // The level chosen in the menu is kept in the browser and chosen again at the next start.
+  keepLevel(first, previousLevel) {
+    try {
+      if (first) {
+        const saved = localStorage.getItem('velorin.level');
+        if (saved !== null && Number(saved) !== this.state.level) {
+          this.send(`user command ${Number(saved) === 0 ? LEVEL_JUNIOR : LEVEL_SENIOR}`);
+        }
+      } else if (this.state.level !== previousLevel) {
+        localStorage.setItem('velorin.level', String(this.state.level));
+      }
+    } catch { /* storage switched off: the level lasts for this visit */ }
   }
 
   syncView(v) {

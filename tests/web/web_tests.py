@@ -187,10 +187,13 @@ class Site(unittest.TestCase):
             self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
                                         {"identifier": script["identifier"]})
 
-    def test_markings_are_kept_in_the_browser_across_a_reload(self):
+    def test_markings_and_the_level_are_kept_in_the_browser_across_a_reload(self):
         self.load()
-        self.driver.execute_script("indexedDB.deleteDatabase('velorin')")
+        self.driver.execute_script("indexedDB.deleteDatabase('velorin'); localStorage.clear();")
         self.load()
+        self.driver.find_element(By.XPATH, "//button[@class='top' and contains(., '難易度')]").click()
+        self.driver.find_element(By.CSS_SELECTOR, "button[data-command='32787']").click()
+        self.addCleanup(self.driver.execute_script, "localStorage.clear();")
         # A wrong answer and the right one to the same counting drill.
         mark = CLOCK + "command 2772\npress 133\ntype 141 99999\npress 142\npress 140\n"
         self.assertIsNone(browser.run_script(self.driver, mark))
@@ -198,6 +201,8 @@ class Site(unittest.TestCase):
         expected = next(c["text"] for c in right["controls"] if c["id"] == 143)
         self.assertIn("ちがいます", expected)
         self.load()
+        time.sleep(0.2)
+        self.assertEqual(json.loads(browser.web_state(self.driver))["level"], 0)
         self.assertIsNone(browser.run_script(self.driver, "command 32790\n"))
         texts = " ".join(o["text"] for o in json.loads(browser.web_state(self.driver))["windows"][-1]["ops"]
                          if o["op"] == "text")
