@@ -11,6 +11,14 @@
 
 namespace vl {
 
+// Visits an op with one lambda per op type: std::visit(Overloaded{[](const TextOp&) {}, ...}, op).
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
 struct TextOp {
   int x = 0, y = 0;
   std::u16string text;

@@ -25,13 +25,6 @@ namespace vl::qt {
 
 namespace {
 
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 FontFamilies LookUpFamilies() {
   const QStringList all = QFontDatabase::families();
   FontFamilies f{"IPAGothic", "IPAPGothic", "IPAMincho"};

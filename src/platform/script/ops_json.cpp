@@ -3,13 +3,6 @@
 namespace vl {
 
 namespace {
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 Json PointJson(Point p) { return Json::Array{p.x, p.y}; }
 Json RectJson(const Rect& r) { return Json::Array{r.left, r.top, r.right, r.bottom}; }
 

@@ -10,13 +10,6 @@
 namespace vl {
 
 namespace {
-template <class... Ts>
-struct Overloaded : Ts... {
-  using Ts::operator()...;
-};
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
-
 std::string Escape(std::u16string_view s) {
   std::string out;
   for (char c : Utf16ToUtf8(s)) {
