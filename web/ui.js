@@ -620,12 +620,55 @@ export class Ui {
       touch = null;
     });
     page.canvas.addEventListener('pointercancel', () => { if (touch) clearTimeout(touch.timer); touch = null; });
+    this.keyboardPointer(page, live, menu);
     if (menu) {
       page.canvas.addEventListener('contextmenu', (e) => {
         e.preventDefault();
         if (live() && e.pointerType !== 'touch') menu(e);
       });
     }
+  }
+
+  // The keyboard reaches what a click reaches: on a focused page the arrow keys move a marker
+  // (a character cell at a time, a quarter with Shift), Enter or Space clicks where it stands,
+  // and the menu key or Shift+F10 opens the page menu.
+  keyboardPointer(page, live, menu) {
+    const canvas = page.canvas;
+    canvas.tabIndex = 0;
+    const marker = el('div', { class: 'page-cursor', hidden: true, 'aria-hidden': 'true' });
+    let at = [Math.floor(page.width / 2), Math.floor(page.height / 2)];
+    const place = () => {
+      marker.style.left = `${canvas.offsetLeft + at[0]}px`;
+      marker.style.top = `${canvas.offsetTop + at[1]}px`;
+    };
+    canvas.addEventListener('focus', () => {
+      if (!canvas.matches(':focus-visible')) return;
+      if (!marker.parentElement) canvas.after(marker);
+      place();
+      marker.hidden = false;
+    });
+    canvas.addEventListener('blur', () => { marker.hidden = true; });
+    canvas.addEventListener('pointerdown', () => { marker.hidden = true; });
+    canvas.addEventListener('keydown', (e) => {
+      const step = e.shiftKey ? 4 : 16;
+      const moves = { ArrowLeft: [-step, 0], ArrowRight: [step, 0], ArrowUp: [0, -step], ArrowDown: [0, step] };
+      if (moves[e.key] && !e.altKey && !e.ctrlKey) {
+        at = [Math.min(page.width - 1, Math.max(0, at[0] + moves[e.key][0])),
+              Math.min(page.height - 1, Math.max(0, at[1] + moves[e.key][1]))];
+      } else if ((e.key === 'Enter' || e.key === ' ') && live()) {
+        this.send(`user click ${at[0]} ${at[1]}`);
+      } else if (menu && (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey))) {
+        const r = canvas.getBoundingClientRect();
+        menu({ clientX: r.left + at[0] * r.width / page.width, clientY: r.top + at[1] * r.height / page.height });
+      } else {
+        return;
+      }
+      e.preventDefault();
+      e.stopPropagation();
+      if (!marker.parentElement) canvas.after(marker);
+      marker.hidden = false;
+      place();
+    });
   }
 
   // The page menu of a dialog: save the page as a picture, print it.

@@ -132,6 +132,18 @@ class Site(unittest.TestCase):
         self.driver.switch_to.active_element.send_keys("k")
         self.assertEqual(json.loads(browser.web_state(self.driver))["windows"][-1].get("template"), 104)
 
+    def test_the_puzzle_plays_from_the_keyboard(self):
+        self.load()
+        self.assertIsNone(browser.run_script(self.driver, "time 0\n"))  # the deal the native run gets
+        body = self.driver.find_element(By.TAG_NAME, "body")
+        body.send_keys(Keys.ALT, "p")  # パズル(P) on the menu bar
+        view = self.driver.find_element(By.CSS_SELECTOR, "#view canvas.page")
+        view.send_keys(Keys.ARROW_RIGHT, Keys.ARROW_RIGHT, Keys.ARROW_DOWN, Keys.ENTER)
+        web = json.loads(browser.web_state(self.driver))
+        native = json.loads(browser.native_state("command 2768\nclick 432 316\n"))
+        self.assertEqual(web["windows"][0]["ops"], native["windows"][0]["ops"])
+        self.assertEqual(web["windows"][0]["paints"], native["windows"][0]["paints"])
+
     def assertCanvasMatchesNative(self, script):
         data = self.driver.execute_script(
             "const c = [...document.querySelectorAll('#dialogs canvas.page')].pop();"
