@@ -220,6 +220,24 @@ class Site(unittest.TestCase):
                          if o["op"] == "text")
         self.assertIn("組合せ", texts)
 
+    def test_a_worksheet_goes_to_the_browsers_printing(self):
+        stub = "window.print = () => { window.top.__printed = document.title; };"
+        script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": stub})
+        try:
+            self.load()
+            self.assertIsNone(browser.run_script(self.driver, "command 32791\ntype 173 7\npress 180\n"))
+            end = time.time() + 10
+            while time.time() < end and not self.driver.execute_script("return window.__printed"):
+                time.sleep(0.1)
+            self.assertEqual(self.driver.execute_script("return window.__printed"), "練習プリント")
+            sheet = self.driver.execute_script(
+                "return document.querySelector('iframe.print-frame').contentDocument.body.innerText")
+            self.assertIn("①", sheet)
+            self.assertIn("解答", sheet)
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                        {"identifier": script["identifier"]})
+
     def test_an_uncaught_error_shows_the_error_panel(self):
         self.load()
         self.driver.execute_script("setTimeout(() => { throw new Error('test failure'); });")
