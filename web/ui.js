@@ -9,7 +9,7 @@ const STYLE_DEFAULT = 1, STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, 
   STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_HIDDEN = 512,
   STYLE_WORDS = 1024;
 const MENU_POPUP = 1, MENU_SEPARATOR = 2;
-const START_BUTTON = 101;
+const START_BUTTON = 101, MARK_BUTTON = 142;
 const READ_ALOUD_KEY = 'Ctrl+Shift+R';
 const LEVEL_JUNIOR = 32787, LEVEL_SENIOR = 32788;
 const DIALOG_BACKGROUND = '#f0f0f0';
@@ -427,16 +427,19 @@ export class Ui {
 
   typed(id, input) { this.send(`user type ${id} ${json(input.value)}`); }
 
-  // Enter in an edit box works the answer out where there is a "開始"; else the default button.
+  // Enter in an edit box.
   editKey(d, e) {
     if (e.key === 'Escape') { e.preventDefault(); this.send('user close'); return; }
     if (e.key !== 'Enter' || e.isComposing) return;
     e.preventDefault();
     const s = this.topState(d);
     if (!s) return;
-    const start = s.controls.find((c) => c.id === START_BUTTON && c.kind === 'button');
-    const target = start || s.controls.find((c) => c.kind === 'button' && c.default);
-    if (target && !d.controls.get(target.id)?.disabled) this.send(`user press ${target.id}`);
+    // 開始 works the answer out; in a drill, 採点 marks it; else the default button.
+    const usable = (c) => c && c.kind === 'button' && !c.hidden &&
+      !((d.styles[s.controls.indexOf(c)] || 0) & (STYLE_DISABLED | STYLE_HIDDEN));
+    const target = [START_BUTTON, MARK_BUTTON].map((id) => s.controls.find((c) => c.id === id))
+      .find(usable) || s.controls.find((c) => c.kind === 'button' && c.default && usable(c));
+    if (target) this.send(`user press ${target.id}`);
   }
 
   syncDialog(d, s, top) {
