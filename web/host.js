@@ -2,6 +2,7 @@
 // input is queued as one event; the program's innermost loop takes them one at a time, and
 // after each the page is handed the new state to show.
 import { Ui } from './ui.js';
+import './offline.js';
 
 const FONTS = [
   ['Velorin Gothic', 'fonts/ipag.woff2'],

@@ -14,6 +14,7 @@ target_link_options(velorin PRIVATE
 file(GLOB site_files CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/web/*.html
      ${CMAKE_CURRENT_SOURCE_DIR}/web/*.js ${CMAKE_CURRENT_SOURCE_DIR}/web/*.css
      ${CMAKE_CURRENT_SOURCE_DIR}/web/*.webmanifest)
+list(FILTER site_files EXCLUDE REGEX "/sw\\.js$")  # written with the build's file list below
 set(site_outputs)
 foreach(f ${site_files})
   get_filename_component(name ${f} NAME)
@@ -37,7 +38,7 @@ add_custom_command(OUTPUT ${VELORIN_SITE}/glossary.html
           ${VELORIN_SITE}/glossary.html
   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/resources/math.hlp)
 set(icon_outputs)
-foreach(size 32 192 512)
+foreach(size 32 128 256)
   set(src ${CMAKE_CURRENT_SOURCE_DIR}/packaging/icons/${size}x${size}/velorin.png)
   if(EXISTS ${src})
     add_custom_command(OUTPUT ${VELORIN_SITE}/icon-${size}.png
@@ -45,5 +46,19 @@ foreach(size 32 192 512)
     list(APPEND icon_outputs ${VELORIN_SITE}/icon-${size}.png)
   endif()
 endforeach()
+add_custom_command(OUTPUT ${VELORIN_SITE}/icon.svg
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/packaging/icons/velorin.svg
+          ${VELORIN_SITE}/icon.svg
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/packaging/icons/velorin.svg)
 add_custom_target(velorin_site ALL DEPENDS ${site_outputs} ${VELORIN_SITE}/fonts/ipag.woff2
-                  ${VELORIN_SITE}/glossary.html ${icon_outputs})
+                  ${VELORIN_SITE}/glossary.html ${icon_outputs} ${VELORIN_SITE}/icon.svg)
+
+# The service worker comes last: it lists every file of the finished site under a version that
+# changes with any of them.
+add_custom_command(OUTPUT ${VELORIN_SITE}/sw.js
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/precache ${VELORIN_SITE}
+          ${CMAKE_CURRENT_SOURCE_DIR}/web/sw.js
+  DEPENDS velorin velorin_site ${site_outputs} ${icon_outputs} ${VELORIN_SITE}/icon.svg
+          ${VELORIN_SITE}/glossary.html ${VELORIN_SITE}/fonts/ipag.woff2
+          ${CMAKE_CURRENT_SOURCE_DIR}/web/sw.js ${CMAKE_CURRENT_SOURCE_DIR}/scripts/precache)
+add_custom_target(velorin_offline ALL DEPENDS ${VELORIN_SITE}/sw.js)

@@ -278,6 +278,7 @@ export class Ui {
     if (v.paints !== this.view.paints) {
       this.view.paints = v.paints;
       this.view.draw(v.ops, this.ratio());
+      if (!performance.getEntriesByName('velorin-first-paint').length) performance.mark('velorin-first-paint');
     }
   }
 
@@ -430,6 +431,7 @@ export class Ui {
     if (s.paints !== d.page.paints) {
       d.page.paints = s.paints;
       d.page.draw(s.ops, this.ratio());
+      performance.mark('velorin-page-paint');
       d.page.canvas.setAttribute('aria-label', s.reading || s.title);
     }
     // Focus follows the program's, unless the pupil is already there.
