@@ -7,7 +7,7 @@ set_target_properties(velorin PROPERTIES SUFFIX ".js" RUNTIME_OUTPUT_DIRECTORY $
 # Asyncify lets a modal dialog's loop wait for the page; it rewrites every function that may be on
 # the stack while the program waits for an event. asyncify-remove.json names the code that never
 # is (painting, formatting, the JSON and SVG writers, the containers, strings and streams of the
-# C++ library): leaving it as it is makes the WebAssembly about 40 % smaller and faster. A
+# C++ library): leaving it as it is makes the WebAssembly about 40 % smaller. A
 # function listed there must never reach a modal loop.
 target_link_options(velorin PRIVATE -Oz
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=131072
