@@ -130,7 +130,7 @@ class Devices(unittest.TestCase):
                             "const r = c.getBoundingClientRect();"
                             "for (let y = r.top + 4; y < r.bottom; y += 8)"
                             "  for (let x = r.left + 4; x < r.right; x += 8)"
-                            "    if (document.elementFromPoint(x, y) === c) return [x, y];"), 0.7)
+                            "    if (document.elementFromPoint(x, y) === c) return [x, y];"), 1.2)
                         wait_for(driver, "document.querySelector('ul.page-menu')")
                     finally:
                         driver.quit()
