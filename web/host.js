@@ -3,6 +3,7 @@
 // after each the page is handed the new state to show.
 import { Ui } from './ui.js';
 import { BrowserRecord } from './record.js';
+import './offline.js';
 
 const FONTS = [
   ['Velorin Gothic', 'fonts/ipag.woff2'],

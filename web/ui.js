@@ -315,6 +315,7 @@ export class Ui {
     if (v.paints !== this.view.paints) {
       this.view.paints = v.paints;
       this.view.draw(v.ops, this.ratio());
+      if (!performance.getEntriesByName('velorin-first-paint').length) performance.mark('velorin-first-paint');
     }
   }
 
@@ -483,6 +484,7 @@ export class Ui {
     if (s.paints !== d.page.paints) {
       d.page.paints = s.paints;
       d.page.draw(s.ops, this.ratio());
+      performance.mark('velorin-page-paint');
     }
     const alt = s.reading || s.title;
     if (d.page.canvas.getAttribute('aria-label') !== alt) d.page.canvas.setAttribute('aria-label', alt);

@@ -21,11 +21,14 @@ def free_port():
 
 
 @contextlib.contextmanager
-def server():
-    """Serves the site on a free local port; yields its address."""
-    port = free_port()
-    proc = subprocess.Popen(["/usr/bin/python3", os.path.join(ROOT, "scripts", "serve-web"), SITE,
-                             str(port)], stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+def server(site=None, byte_log=None, port=None):
+    """Serves the site (or a copy of it) on a free local port; yields its address. With byte_log,
+    the server adds a line per request to that file: the bytes it sent, the path."""
+    port = port or free_port()
+    env = {**os.environ, **({"VELORIN_SERVE_BYTES": byte_log} if byte_log else {})}
+    proc = subprocess.Popen(["/usr/bin/python3", os.path.join(ROOT, "scripts", "serve-web"),
+                             site or SITE, str(port)], stdout=subprocess.PIPE,
+                            stderr=subprocess.STDOUT, env=env)
     try:
         proc.stdout.readline()  # the address line: the server is listening
         yield f"http://127.0.0.1:{port}/"
