@@ -32,7 +32,7 @@ function fontMetrics(ctx, font) {
     ctx.font = key;
     const probe = ctx.measureText('Ag漢');
     m = { ascent: Math.round(probe.fontBoundingBoxAscent ?? Math.abs(font.height) * 0.88),
-          advances: new Map() };
+          advances: new Map(), exact: new Map() };
     metricsCache.set(key, m);
   }
   return m;
@@ -40,8 +40,10 @@ function fontMetrics(ctx, font) {
 function advance(ctx, m, ch) {
   let a = m.advances.get(ch);
   if (a === undefined) {
-    a = Math.floor(ctx.measureText(ch).width + 1e-6);
+    const w = ctx.measureText(ch).width;
+    a = Math.floor(w + 1e-6);
     m.advances.set(ch, a);
+    m.exact.set(ch, Math.abs(w - a) < 1e-3);
   }
   return a;
 }
@@ -178,8 +180,15 @@ function text(ctx, op) {
   }
   ctx.fillStyle = op.color;
   ctx.textBaseline = 'alphabetic';
-  let x = op.x;
+  if ('fontKerning' in ctx) ctx.fontKerning = 'none';
   const y = op.y + m.ascent;
+  // Where the font's own advances are whole pixels the string goes down in one call; otherwise
+  // each character at its rounded-down place, as the desktop lays text out.
+  if (chars.every((c) => m.exact.get(c))) {
+    ctx.fillText(s, op.x, y);
+    return;
+  }
+  let x = op.x;
   chars.forEach((c, i) => {
     ctx.fillText(c, x, y);
     x += advances[i];

@@ -522,7 +522,10 @@ export class Ui {
   // -- layout ----------------------------------------------------------------------------------
   // The main window and the dialogs scale down as a whole to fit the screen.
   fit() {
-    const frameW = this.frame.offsetWidth, frameH = this.frame.offsetHeight;
+    // The frame is measured once it exists and again only when the screen changes, so that
+    // opening a dialog forces no layout.
+    this.frameSize = [this.frame.offsetWidth, this.frame.offsetHeight];
+    const [frameW, frameH] = this.frameSize;
     if (!frameW || !frameH) return;
     const vw = document.documentElement.clientWidth, vh = window.visualViewport?.height || innerHeight;
     const s = Math.min(1, (vw - 8) / frameW, (vh - 8) / frameH);
@@ -535,9 +538,11 @@ export class Ui {
     this.desk.parentElement.style.height = `${Math.ceil(frameH * s) + 8}px`;
     this.dialogs.forEach((d) => this.placeDialog(d));
   }
+  // A dialog is its client area, a 26-pixel title bar and a 1-pixel border.
   placeDialog(d) {
-    const fw = this.frame.offsetWidth, fh = this.frame.offsetHeight;
-    const w = d.root.offsetWidth, h = d.root.offsetHeight;
+    if (!this.frameSize) return;
+    const [fw, fh] = this.frameSize;
+    const w = d.page.width + 2, h = d.page.height + 28;
     const depth = this.dialogs.indexOf(d) < 0 ? this.dialogs.length : this.dialogs.indexOf(d);
     const x = Math.max(0, Math.round((fw - w) / 2) + depth * 12);
     const y = Math.max(0, Math.round((fh - h) / 2) + depth * 12);
@@ -548,6 +553,7 @@ export class Ui {
     if (needW > fw || needH > fh) {
       this.frame.style.minWidth = `${Math.max(fw, needW)}px`;
       this.frame.style.minHeight = `${Math.max(fh, needH)}px`;
+      this.fit();
     }
   }
   redrawAll() {
