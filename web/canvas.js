@@ -33,7 +33,8 @@ function fontMetrics(ctx, font) {
     const probe = ctx.measureText('Ag漢');
     m = { ascent: Math.round(probe.fontBoundingBoxAscent ?? Math.abs(font.height) * 0.88),
           advances: new Map(), exact: new Map() };
-    metricsCache.set(key, m);
+    // A font still loading measures as its stand-in: those figures are not kept.
+    if (document.fonts.check(key)) metricsCache.set(key, m);
   }
   return m;
 }
@@ -193,6 +194,13 @@ function text(ctx, op) {
     ctx.fillText(c, x, y);
     x += advances[i];
   });
+}
+
+// The fonts of ops that are not loaded yet; drawing waits for them or draws again after them.
+export function fontsPending(ops) {
+  const fonts = new Set();
+  for (const op of ops) if (op.op === 'text') fonts.add(cssFont(op.font));
+  return [...fonts].filter((f) => !document.fonts.check(f));
 }
 
 // Draws ops onto ctx, whose transform maps client pixels; background is the window's colour.

@@ -100,8 +100,11 @@ export async function start() {
     },
   };
 
+  // The main view is drawn in the first font; the others load meanwhile, and a page drawn
+  // before its font arrives is drawn again when it does.
   const fonts = FONTS.map(([family, url]) => new FontFace(family, `url(${url})`).load()
     .then((f) => document.fonts.add(f)));
+  fonts.slice(1).forEach((f) => f.catch((e) => console.warn('velorin: fonts', e)));
   const { default: createVelorin } = await import('./velorin.js');
   const ready = createVelorin({
     host,
@@ -110,7 +113,7 @@ export async function start() {
     print: (t) => console.log(t),
     printErr: (t) => console.warn(t),
   });
-  [module] = await Promise.all([ready, Promise.all(fonts).catch((e) => {
+  [module] = await Promise.all([ready, fonts[0].catch((e) => {
     console.warn('velorin: fonts', e);
   }), record.load()]);
   ui.svgOf = (index) => module.UTF8ToString(module._velorin_svg(index));

@@ -2,7 +2,7 @@
 // in-page window over a backdrop, its controls as real HTML elements placed from the template,
 // and the message boxes. Everything shown comes from the state the program hands over after
 // each event; everything the pupil does goes back as an event.
-import { replay, drawIcon } from './canvas.js';
+import { replay, drawIcon, fontsPending } from './canvas.js';
 import { Speech } from './speech.js';
 
 const STYLE_DEFAULT = 1, STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, STYLE_BORDER = 16,
@@ -67,6 +67,13 @@ class Page {
     const ctx = this.canvas.getContext('2d');
     ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
     replay(ctx, ops, this.width, this.height, this.background);
+    // A page in a font that is still on its way is drawn again once the font is here.
+    const pending = fontsPending(ops);
+    if (pending.length) {
+      Promise.all(pending.map((f) => document.fonts.load(f))).then(() => {
+        if (this.ops === ops) this.draw(ops, ratio);
+      }, () => {});
+    }
   }
   // Client pixel of a pointer event.
   point(e) {
