@@ -69,6 +69,14 @@ class Site(unittest.TestCase):
         self.driver.get(self.url)
         browser.wait_ready(self.driver)
 
+    def eventually(self, condition, seconds=10):
+        end = time.time() + seconds
+        while time.time() < end:
+            if condition():
+                return True
+            time.sleep(0.05)
+        return False
+
     def assertSameAsNative(self, script):
         native = normalised(browser.native_state(script))
         self.load()
@@ -213,8 +221,8 @@ class Site(unittest.TestCase):
         expected = next(c["text"] for c in right["controls"] if c["id"] == 143)
         self.assertIn("ちがいます", expected)
         self.load()
-        time.sleep(0.2)
-        self.assertEqual(json.loads(browser.web_state(self.driver))["level"], 0)
+        self.assertTrue(self.eventually(
+            lambda: json.loads(browser.web_state(self.driver))["level"] == 0), "level not kept")
         self.assertIsNone(browser.run_script(self.driver, "command 32790\n"))
         texts = " ".join(o["text"] for o in json.loads(browser.web_state(self.driver))["windows"][-1]["ops"]
                          if o["op"] == "text")
@@ -226,9 +234,7 @@ class Site(unittest.TestCase):
         try:
             self.load()
             self.assertIsNone(browser.run_script(self.driver, "command 32791\ntype 173 7\npress 180\n"))
-            end = time.time() + 10
-            while time.time() < end and not self.driver.execute_script("return window.__printed"):
-                time.sleep(0.1)
+            self.eventually(lambda: self.driver.execute_script("return window.__printed"))
             self.assertEqual(self.driver.execute_script("return window.__printed"), "練習プリント")
             sheet = self.driver.execute_script(
                 "return document.querySelector('iframe.print-frame').contentDocument.body.innerText")
@@ -241,8 +247,8 @@ class Site(unittest.TestCase):
     def test_an_uncaught_error_shows_the_error_panel(self):
         self.load()
         self.driver.execute_script("setTimeout(() => { throw new Error('test failure'); });")
-        time.sleep(0.3)
         panel = self.driver.find_element(By.ID, "error")
+        self.assertTrue(self.eventually(panel.is_displayed))
         self.assertTrue(panel.is_displayed())
         self.assertTrue(panel.find_element(By.TAG_NAME, "button").is_displayed())
 
