@@ -5,7 +5,7 @@
 import { replay, drawIcon, fontsPending } from './canvas.js';
 import { Speech } from './speech.js';
 
-const STYLE_DEFAULT = 1, STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, STYLE_BORDER = 16,
+const STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, STYLE_BORDER = 16,
   STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_HIDDEN = 512,
   STYLE_WORDS = 1024;
 const MENU_POPUP = 1, MENU_SEPARATOR = 2;
@@ -347,7 +347,6 @@ export class Ui {
   }
 
   buildControls(d, s) {
-    let labelText = '';
     let radioGroup = 0, prevKind = null;
     let lastLabelId = null;
     s.controls.forEach((c, i) => {
@@ -411,10 +410,9 @@ export class Ui {
           const align = style & STYLE_CENTER ? 'center' : style & STYLE_RIGHT ? 'right' : 'left';
           e = el('div', { id, class: style & STYLE_BORDER ? 'static border' : 'static',
             style: `${pos};text-align:${align}` }, text);
-          if (text.trim()) { labelText = text.trim(); lastLabelId = id; }
+          if (text.trim()) lastLabelId = id;
         }
       }
-      void labelText;
       if (['button', 'edit', 'combo', 'radio', 'check'].includes(c.kind)) {
         const target = e.input || e;
         target.addEventListener('focus', () => {
