@@ -22,8 +22,9 @@ export function cssFont(font) {
   return `${w} ${h}px ${FAMILIES[faceKind(font.face)]}`;
 }
 
-// Per font: its ascent and each character's advance on whole pixels, as the desktop lays text
-// out (advances rounded down, so a half-width character of height h is h/2 wide).
+// Per font: its ascent and each character's place, as the desktop lays text out: advances on
+// whole pixels (rounded down, so a half-width character of height h is h/2 wide), and a
+// character the font lacks (drawn from another font) centred in the cell it would have had.
 const metricsCache = new Map();
 function fontMetrics(ctx, font) {
   const key = cssFont(font);
@@ -32,21 +33,54 @@ function fontMetrics(ctx, font) {
     ctx.font = key;
     const probe = ctx.measureText('Ag漢');
     m = { ascent: Math.round(probe.fontBoundingBoxAscent ?? Math.abs(font.height) * 0.88),
-          advances: new Map(), exact: new Map() };
+          chars: new Map(), height: Math.max(1, Math.abs(font.height)), kind: faceKind(font.face) };
     // A font still loading measures as its stand-in: those figures are not kept.
     if (document.fonts.check(key)) metricsCache.set(key, m);
   }
   return m;
 }
-function advance(ctx, m, ch) {
-  let a = m.advances.get(ch);
-  if (a === undefined) {
-    const w = ctx.measureText(ch).width;
-    a = Math.floor(w + 1e-6);
-    m.advances.set(ch, a);
-    m.exact.set(ch, Math.abs(w - a) < 1e-3);
+
+// Each character's width as a share of the font's height, measured once per face.
+const shares = new Map();
+function share(ctx, kind, ch) {
+  let byChar = shares.get(kind);
+  if (!byChar) shares.set(kind, byChar = new Map());
+  let w = byChar.get(ch);
+  if (w === undefined) {
+    const font = `400 64px ${FAMILIES[kind]}`;
+    const saved = ctx.font;
+    ctx.font = font;
+    w = ctx.measureText(ch).width / 64;
+    ctx.font = saved;
+    if (document.fonts.check(font)) byChar.set(ch, w);
   }
-  return a;
+  return w;
+}
+
+function halfWidth(ch) {
+  const c = ch.codePointAt(0);
+  return c <= 0xff || (c >= 0xff61 && c <= 0xff9f);
+}
+
+// { advance, offset, exact }: exact when the font's own advance is that whole number of pixels.
+function place(ctx, m, ch) {
+  let p = m.chars.get(ch);
+  if (p) return p;
+  const real = share(ctx, m.kind, ch) * m.height;
+  if (m.kind === 'pgothic') {
+    const advance = Math.floor(real + 1e-6);
+    p = { advance, offset: 0, exact: Math.abs(real - advance) < 1e-3 };
+  } else {
+    // The fixed-pitch faces fill half a cell or a whole one; anything else is a stand-in glyph.
+    const half = halfWidth(ch);
+    const cell = half ? m.height / 2 : m.height;
+    const advance = Math.floor(cell);
+    p = Math.abs(real - cell) < 0.02 * m.height
+      ? { advance, offset: 0, exact: advance === cell }
+      : { advance, offset: Math.max(0, (advance - real) / 2), exact: false };
+  }
+  m.chars.set(ch, p);
+  return p;
 }
 
 function penStyle(ctx, pen) {
@@ -170,37 +204,43 @@ export function drawIcon(ctx, x, y, icon) {
 function text(ctx, op) {
   const m = fontMetrics(ctx, op.font);
   ctx.font = cssFont(op.font);
-  let s = op.text;
-  const z = s.indexOf('\0');
-  if (z >= 0) s = s.slice(0, z);
-  const chars = Array.from(s);
-  const advances = chars.map((c) => advance(ctx, m, c));
+  let str = op.text;
+  const z = str.indexOf('\0');
+  if (z >= 0) str = str.slice(0, z);
+  const chars = Array.from(str);
+  const places = chars.map((c) => place(ctx, m, c));
   if (op.opaque) {
     ctx.fillStyle = '#ffffff';
-    ctx.fillRect(op.x, op.y, advances.reduce((a, b) => a + b, 0), Math.abs(op.font.height));
+    ctx.fillRect(op.x, op.y, places.reduce((a, p) => a + p.advance, 0), m.height);
   }
   ctx.fillStyle = op.color;
   ctx.textBaseline = 'alphabetic';
   if ('fontKerning' in ctx) ctx.fontKerning = 'none';
   const y = op.y + m.ascent;
-  // Where the font's own advances are whole pixels the string goes down in one call; otherwise
-  // each character at its rounded-down place, as the desktop lays text out.
-  if (chars.every((c) => m.exact.get(c))) {
-    ctx.fillText(s, op.x, y);
+  // Where every advance is the font's own whole number the string goes down in one call;
+  // otherwise each character at its place.
+  if (places.every((p) => p.exact)) {
+    ctx.fillText(str, op.x, y);
     return;
   }
   let x = op.x;
   chars.forEach((c, i) => {
-    ctx.fillText(c, x, y);
-    x += advances[i];
+    ctx.fillText(c, x + places[i].offset, y);
+    x += places[i].advance;
   });
 }
 
 // The fonts of ops that are not loaded yet; drawing waits for them or draws again after them.
+const fontsReady = new Set();
 export function fontsPending(ops) {
   const fonts = new Set();
   for (const op of ops) if (op.op === 'text') fonts.add(cssFont(op.font));
-  return [...fonts].filter((f) => !document.fonts.check(f));
+  return [...fonts].filter((f) => {
+    if (fontsReady.has(f)) return false;
+    if (!document.fonts.check(f)) return true;
+    fontsReady.add(f);
+    return false;
+  });
 }
 
 // Draws ops onto ctx, whose transform maps client pixels; background is the window's colour.
