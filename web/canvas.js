@@ -16,6 +16,18 @@ export function faceKind(face) {
   return 'gothic';
 }
 
+// Whether the site's font of a CSS font has arrived. Only the site's own family is asked
+// about (asking about the stand-ins makes the browser match system fonts, which is slow), and
+// an answer of yes is kept.
+const arrived = new Set();
+function loaded(font) {
+  const own = font.replace(/, .*$/, '');
+  if (arrived.has(own)) return true;
+  if (!document.fonts.check(own)) return false;
+  arrived.add(own);
+  return true;
+}
+
 export function cssFont(font) {
   const h = Math.max(1, Math.abs(font.height));
   const w = Math.min(1000, Math.max(1, font.weight || 400));
@@ -35,24 +47,30 @@ function fontMetrics(ctx, font) {
     m = { ascent: Math.round(probe.fontBoundingBoxAscent ?? Math.abs(font.height) * 0.88),
           chars: new Map(), height: Math.max(1, Math.abs(font.height)), kind: faceKind(font.face) };
     // A font still loading measures as its stand-in: those figures are not kept.
-    if (document.fonts.check(key)) metricsCache.set(key, m);
+    if (loaded(key)) metricsCache.set(key, m);
   }
   return m;
 }
 
 // Each character's width as a share of the font's height, measured once per face.
-const shares = new Map();
-function share(ctx, kind, ch) {
-  let byChar = shares.get(kind);
-  if (!byChar) shares.set(kind, byChar = new Map());
-  let w = byChar.get(ch);
-  if (w === undefined) {
-    const font = `400 64px ${FAMILIES[kind]}`;
-    const saved = ctx.font;
+const shares = new Map();  // face -> { ctx: a canvas set to the face, widths: char -> share }
+function share(kind, ch) {
+  let face = shares.get(kind);
+  const font = `400 64px ${FAMILIES[kind]}`;
+  if (!face) {
+    const ctx = document.createElement('canvas').getContext('2d');
     ctx.font = font;
-    w = ctx.measureText(ch).width / 64;
-    ctx.font = saved;
-    if (document.fonts.check(font)) byChar.set(ch, w);
+    face = { ctx, widths: new Map(), ready: false };
+    shares.set(kind, face);
+  }
+  let w = face.widths.get(ch);
+  if (w === undefined) {
+    if (!face.ready && loaded(font)) {
+      face.ctx.font = font;  // measure in the font itself from now on
+      face.ready = true;
+    }
+    w = face.ctx.measureText(ch).width / 64;
+    if (face.ready) face.widths.set(ch, w);
   }
   return w;
 }
@@ -66,7 +84,7 @@ function halfWidth(ch) {
 function place(ctx, m, ch) {
   let p = m.chars.get(ch);
   if (p) return p;
-  const real = share(ctx, m.kind, ch) * m.height;
+  const real = share(m.kind, ch) * m.height;
   if (m.kind === 'pgothic') {
     const advance = Math.floor(real + 1e-6);
     p = { advance, offset: 0, exact: Math.abs(real - advance) < 1e-3 };
@@ -231,16 +249,10 @@ function text(ctx, op) {
 }
 
 // The fonts of ops that are not loaded yet; drawing waits for them or draws again after them.
-const fontsReady = new Set();
 export function fontsPending(ops) {
   const fonts = new Set();
   for (const op of ops) if (op.op === 'text') fonts.add(cssFont(op.font));
-  return [...fonts].filter((f) => {
-    if (fontsReady.has(f)) return false;
-    if (!document.fonts.check(f)) return true;
-    fontsReady.add(f);
-    return false;
-  });
+  return [...fonts].filter((f) => !loaded(f));
 }
 
 // Draws ops onto ctx, whose transform maps client pixels; background is the window's colour.
