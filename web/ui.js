@@ -9,7 +9,6 @@ const STYLE_NOPREFIX = 2, STYLE_CENTER = 4, STYLE_RIGHT = 8, STYLE_BORDER = 16,
   STYLE_DISABLED = 32, STYLE_READONLY = 64, STYLE_HIDDEN = 512,
   STYLE_WORDS = 1024;
 const MENU_POPUP = 1, MENU_SEPARATOR = 2;
-const START_BUTTON = 101, MARK_BUTTON = 142;
 const READ_ALOUD_KEY = 'Ctrl+Shift+R';
 const LEVEL_JUNIOR = 32787, LEVEL_SENIOR = 32788;
 const DIALOG_BACKGROUND = '#f0f0f0';
@@ -263,7 +262,7 @@ export class Ui {
   }
 
   // -- state -----------------------------------------------------------------------------------
-  sync({ serials, state, styles }) {
+  sync({ serials, state, styles, enter }) {
     const first = !this.state;
     const previousLevel = this.state?.level;
     this.state = state;
@@ -283,6 +282,7 @@ export class Ui {
     }
     this.dialogs.forEach((d, i) => {
       if (styles && styles[i]) d.styles = styles[i];
+      d.enter = enter ? enter[i] : 0;
       this.syncDialog(d, dialogStates[i], i === this.dialogs.length - 1);
     });
     this.syncTimers();
@@ -440,11 +440,9 @@ export class Ui {
     e.preventDefault();
     const s = this.topState(d);
     if (!s) return;
-    // 開始 works the answer out; in a drill, 採点 marks it; else the default button.
-    const usable = (c) => c && c.kind === 'button' && !c.hidden &&
-      !((d.styles[s.controls.indexOf(c)] || 0) & (STYLE_DISABLED | STYLE_HIDDEN));
-    const target = [START_BUTTON, MARK_BUTTON].map((id) => s.controls.find((c) => c.id === id))
-      .find(usable) || s.controls.find((c) => c.kind === 'button' && c.default && usable(c));
+    // The program names the button Enter presses (開始, or 採点 in a drill); else the default.
+    const target = d.enter ? { id: d.enter } : s.controls.find((c) => c.kind === 'button' &&
+      c.default && !((d.styles[s.controls.indexOf(c)] || 0) & (STYLE_DISABLED | STYLE_HIDDEN)));
     if (target) this.send(`user press ${target.id}`);
   }
 

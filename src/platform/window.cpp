@@ -179,6 +179,15 @@ void Dialog::Changed(int index) {
   if (peer_) peer_->OnControlChanged(index);
 }
 
+int Dialog::EnterButton() const {
+  for (int id : {101, 142}) {
+    const Control* c = Item(id);
+    if (c && c->kind == ControlKind::kButton && !(c->style & (kStyleDisabled | kStyleHidden)))
+      return id;
+  }
+  return 0;
+}
+
 void Dialog::ShowItem(int id, bool show) {
   int i = IndexOf(id);
   if (i < 0 || IsItemShown(id) == show) return;

@@ -192,6 +192,10 @@ class Dialog : public Window {
   void LimitText(int id, int max);
   void GotoDlgCtrl(int id);
   int Focus() const { return focus_; }
+  // The button that Enter in an edit box presses: "開始" (101), which works the answer out,
+  // or else a drill's "採点" (142), which marks it; 0 when neither is usable, and Enter keeps
+  // the default button.
+  int EnterButton() const;
   // Shows or hides a control; a hidden control is neither drawn nor usable.
   void ShowItem(int id, bool show);
   bool IsItemShown(int id) const;

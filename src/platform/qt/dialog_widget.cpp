@@ -366,15 +366,10 @@ bool DialogWidget::StartsOnEnter(QObject* obj, QEvent* e) {
   if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
   // A pupil who types a number and presses Enter expects the worked answer, or in a drill
   // the marking.
-  for (int id : {kStartButton, kMarkButton}) {
-    const int i = dlg_.IndexOf(id);
-    if (i < 0) continue;
-    const Control& c = dlg_.Controls()[i];
-    if (c.kind != ControlKind::kButton || (c.style & (kStyleDisabled | kStyleHidden))) continue;
-    dlg_.UserPress(id);
-    return true;
-  }
-  return false;
+  const int id = dlg_.EnterButton();
+  if (!id) return false;
+  dlg_.UserPress(id);
+  return true;
 }
 
 bool DialogWidget::eventFilter(QObject* obj, QEvent* e) {

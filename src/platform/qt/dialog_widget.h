@@ -49,8 +49,6 @@ class DialogWidget : public QDialog, public WindowPeer {
   // Enter in an edit box of a dialog with a start button presses that button.
   bool StartsOnEnter(QObject* obj, QEvent* e);
 
-  static constexpr int kStartButton = 101;
-  static constexpr int kMarkButton = 142;  // the drill's 採点
 
   Dialog& dlg_;
   bool live_;

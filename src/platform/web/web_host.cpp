@@ -208,15 +208,17 @@ void WebHost::Sync() {
   for (unsigned s : serials_) serials.push_back(static_cast<long long>(s));
   // The control styles (alignment, borders, disabled) are the page's to show; the state leaves
   // them out.
-  Json::Array styles;
+  Json::Array styles, enter;
   for (const Dialog* d : Dialogs()) {
     Json::Array one;
     for (const Control& c : d->Controls()) one.push_back(static_cast<long long>(c.style));
     styles.push_back(Json(std::move(one)));
+    enter.push_back(d->EnterButton());
   }
   Json payload;
   payload.Set("serials", Json(std::move(serials)));
   payload.Set("styles", Json(std::move(styles)));
+  payload.Set("enter", Json(std::move(enter)));
   payload.Set("state", runner_.State());
   velorin_js_sync(payload.Dump().c_str());
 }
