@@ -1,5 +1,4 @@
 // Picks the host from the command line and runs the application.
-#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -140,14 +139,9 @@ struct RecordFile {
   explicit RecordFile(const std::string&) {}
 };
 #endif
-// A whole number in [low, high], all of text; nothing otherwise.
+// A worksheet option's number, read as the worksheet dialog reads it.
 std::optional<long long> NumberIn(const char* text, long long low, long long high) {
-  const std::string_view s(text);
-  long long v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || ec != std::errc() || end != s.data() + s.size() || v < low || v > high)
-    return std::nullopt;
-  return v;
+  return vl::WorksheetNumber(vl::Utf8ToUtf16(text), low, high);
 }
 
 int RunWorksheet(const std::string& out, vl::WorksheetOptions options, int argc, char** argv) {

@@ -13,17 +13,6 @@ constexpr int kFirstKind = 150;
 constexpr int kCount = 170, kVersions = 171, kTitle = 172, kSeed = 173;
 constexpr int kPreview = 180, kPdf = 181, kPrint = 182;
 
-// The whole text as a number in [low, high]; nothing otherwise.
-std::optional<long long> NumberIn(std::u16string_view text, long long low, long long high) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  long long v = 0;
-  for (char16_t c : text) {
-    if (c < u'0' || c > u'9') return std::nullopt;
-    v = v * 10 + (c - u'0');
-  }
-  if (v < low || v > high) return std::nullopt;
-  return v;
-}
 }  // namespace
 
 const MessageEntry<CWorksheetDlg> CWorksheetDlg::kMessages[] = {
@@ -65,12 +54,12 @@ std::optional<WorksheetOptions> CWorksheetDlg::ReadOptions() {
     return std::nullopt;
   };
   if (o.drills.empty()) return refuse(kFirstKind, u"問題の種類を一つ以上選んでください。");
-  const auto count = NumberIn(GetDlgItemText(kCount), kWorksheetMinCount, kWorksheetMaxCount);
+  const auto count = WorksheetNumber(GetDlgItemText(kCount), kWorksheetMinCount, kWorksheetMaxCount);
   if (!count) return refuse(kCount, u"問題数は1から40までの数で入れてください。");
   const auto versions =
-      NumberIn(GetDlgItemText(kVersions), kWorksheetMinVersions, kWorksheetMaxVersions);
+      WorksheetNumber(GetDlgItemText(kVersions), kWorksheetMinVersions, kWorksheetMaxVersions);
   if (!versions) return refuse(kVersions, u"版の数は1から10までの数で入れてください。");
-  const auto seed = NumberIn(GetDlgItemText(kSeed), 0, 4294967295LL);
+  const auto seed = WorksheetNumber(GetDlgItemText(kSeed), 0, 4294967295LL);
   if (!seed) return refuse(kSeed, u"乱数の種は0から4294967295までの数で入れてください。");
   o.count = static_cast<int>(*count);
   o.versions = static_cast<int>(*versions);

@@ -138,6 +138,17 @@ double DrawNameLines(RecordingDc& dc, double top) {
 
 std::span<const WorksheetKind> WorksheetKinds() { return kKinds; }
 
+std::optional<long long> WorksheetNumber(std::u16string_view text, long long low, long long high) {
+  if (text.empty() || text.size() > 10) return std::nullopt;
+  long long v = 0;
+  for (char16_t c : text) {
+    if (c < u'0' || c > u'9') return std::nullopt;
+    v = v * 10 + (c - u'0');
+  }
+  if (v < low || v > high) return std::nullopt;
+  return v;
+}
+
 std::optional<std::vector<int>> ParseDrillList(std::string_view text, std::string& why) {
   std::vector<int> codes;
   while (true) {

@@ -24,6 +24,10 @@ std::span<const WorksheetKind> WorksheetKinds();
 // the offending item in why) when an item is not a known code or repeats one.
 std::optional<std::vector<int>> ParseDrillList(std::string_view text, std::string& why);
 
+// A count, a number of versions or a seed as typed: only digits, the whole text, in
+// [low, high]; nothing otherwise.
+std::optional<long long> WorksheetNumber(std::u16string_view text, long long low, long long high);
+
 inline constexpr char16_t kDefaultWorksheetTitle[] = u"練習プリント";
 
 // The seed of exercise index (from 0) of version (from 0).
