@@ -194,9 +194,7 @@ void WebHost::Dispatch(const std::string& event) {
   } else if (kind == "timer") {
     int index = ToInt(Word(rest));
     int id = ToInt(Word(rest));
-    Window* w = index == 0 ? (App() ? App()->MainView() : nullptr)
-                           : (index <= static_cast<int>(Dialogs().size()) ? Dialogs()[index - 1]
-                                                                          : nullptr);
+    Window* w = WindowAt(index);
     // Only the top window takes input; a timer of a window under a modal one waits.
     if (w && w == Top() && w->Timers().count(id)) w->FireTimer(id);
   }
@@ -227,6 +225,12 @@ void WebHost::OnDialogClosed(Dialog&) {
   if (!serials_.empty()) serials_.pop_back();
 }
 
+Window* WebHost::WindowAt(int index) const {
+  if (index == 0) return App() ? App()->MainView() : nullptr;
+  if (index < 0 || index > static_cast<int>(Dialogs().size())) return nullptr;
+  return Dialogs()[static_cast<size_t>(index - 1)];
+}
+
 int WebHost::IndexOf(const Window& w) const {
   for (size_t i = 0; i < Dialogs().size(); ++i)
     if (Dialogs()[i] == &w) return static_cast<int>(i) + 1;
@@ -234,10 +238,7 @@ int WebHost::IndexOf(const Window& w) const {
 }
 
 std::string WebHost::SvgText(int index) const {
-  Window* w = index == 0 ? (App() ? App()->MainView() : nullptr)
-                         : (index > 0 && index <= static_cast<int>(Dialogs().size())
-                                ? Dialogs()[static_cast<size_t>(index - 1)]
-                                : nullptr);
+  Window* w = WindowAt(index);
   if (!w) return "";
   // The page alone, as "画像として保存…" saves it on the desktop: no controls.
   return RenderSvg(w->ClientSize(), LastOps(*w), nullptr, colors::kWhite);

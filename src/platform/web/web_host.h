@@ -52,7 +52,9 @@ class WebHost : public MemoryHost {
   void Dispatch(const std::string& event);
   // Hands the page the state after an event.
   void Sync();
+  // Windows by their place in the state: 0 the view, then the dialogs from the bottom.
   int IndexOf(const Window& w) const;
+  Window* WindowAt(int index) const;
   // Hands files saved during the last event to the browser as downloads.
   void DeliverSaves();
 
