@@ -129,8 +129,16 @@ export class Ui {
           'aria-haspopup': 'true', 'aria-expanded': 'false', 'data-key': key },
           text.trim());
         const li = el('li', { class: item.level ? 'has-sub' : 'menu' }, button, list);
-        button.addEventListener('click', (e) => { e.stopPropagation(); this.togglePopup(li); });
-        button.addEventListener('pointerenter', () => {
+        // A submenu opens on a click or tap (a second one does not close it); a menu of the bar
+        // opens and closes on its title.
+        button.addEventListener('click', (e) => {
+          e.stopPropagation();
+          if (!item.level) this.togglePopup(li);
+          else if (!li.classList.contains('open')) this.togglePopup(li);
+        });
+        // A mouse moving over the titles opens them as it goes, once a menu is open.
+        button.addEventListener('pointerenter', (e) => {
+          if (e.pointerType !== 'mouse') return;
           if (item.level || this.menubar.querySelector(':scope > li.open')) this.openPopup(li);
         });
         parent.append(li);

@@ -117,6 +117,10 @@ class Site(unittest.TestCase):
     def test_mouse_and_keys_work_out_combinations_like_the_desktop(self):
         self.load()
         self.driver.find_element(By.XPATH, "//button[@class='top' and contains(., '学習選択')]").click()
+        # A click on a submenu's title opens it, also when the pointer passed over it first.
+        sub = self.driver.find_element(By.XPATH, "//button[contains(@class, 'sub') and contains(., '場合の数')]")
+        ActionChains(self.driver).move_to_element(sub).click().perform()
+        self.assertTrue(self.driver.find_element(By.CSS_SELECTOR, "button[data-command='2770']").is_displayed())
         self.driver.find_element(By.CSS_SELECTOR, "button[data-command='2772']").click()
         for control, digits in ((105, "5"), (106, "3")):
             box = self.dialog_input(control)
